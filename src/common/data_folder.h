@@ -1,0 +1,6 @@
+// Paths under the data folder `adr`, the only place the program reads or writes files.
+#pragma once
+
+#include <QString>
+
+QString inDataFolder(const QString &relativePath);

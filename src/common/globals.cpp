@@ -1,0 +1,44 @@
+#include "common/globals.h"
+
+QString adr;
+QString dir_spis = QStringLiteral("local");
+int Switch = 1;
+
+Zvon zvon;
+Shema shema;
+int shem_num = 0;
+QString tek_spis;
+
+QString zakonch1;
+QString zakonch2;
+QString zakonch3;
+QString zakonch4;
+
+int star_status = 0;
+int start_prog = 1;
+int nul_ur = 0;
+int stop_obnov_spis = 0;
+
+int combo_vibor = 1;
+int dat_vibor = 1;
+
+void resetGlobals()
+{
+    adr.clear();
+    dir_spis = QStringLiteral("local");
+    Switch = 1;
+    zvon = {};
+    shema = {};
+    shem_num = 0;
+    tek_spis.clear();
+    zakonch1.clear();
+    zakonch2.clear();
+    zakonch3.clear();
+    zakonch4.clear();
+    star_status = 0;
+    start_prog = 1;
+    nul_ur = 0;
+    stop_obnov_spis = 0;
+    combo_vibor = 1;
+    dat_vibor = 1;
+}

@@ -1,0 +1,36 @@
+// State shared by all windows, under the names the rest of the code uses for it.
+#pragma once
+
+#include "common/schedule_arrays.h"
+
+#include <QString>
+
+// Data folder and mode
+extern QString adr; // data folder, the process's current directory at start, no trailing slash
+extern QString dir_spis; // mode folder under adr: "local" or "server"
+extern int Switch; // 0 server mode, 1 local mode
+
+// Schedule in force and under edit
+extern Zvon zvon; // times of the scheme in force, read by the status engine
+extern Shema shema; // raw fields of the scheme shown in the editor
+extern int shem_num; // 1-based position of the scheme in force in the scheme list
+extern QString tek_spis; // scheme to bring back into force when the list reloads; empty = none
+
+// Scheme list messages
+extern QString zakonch1; // shown after the last lesson
+extern QString zakonch2; // second end-of-day message, kept and written back
+extern QString zakonch3; // shown before lessons while the first is 20 minutes away or more
+extern QString zakonch4; // second before-lessons message, kept and written back
+
+// Status engine
+extern int star_status; // last status acted upon
+extern int start_prog; // 1: take the next status silently, without a bell
+extern int nul_ur; // 1 when the school has a zero lesson
+extern int stop_obnov_spis; // 1 while a bell is at most two minutes away: no list refresh
+
+// Guards of change handlers: act only while 1
+extern int combo_vibor; // editor and sound drop-down lists
+extern int dat_vibor; // timetable date picker
+
+// Puts every global back to its start value (tests).
+void resetGlobals();

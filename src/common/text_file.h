@@ -1,0 +1,16 @@
+// Reading and writing the program's text files: Windows-1251, CR LF written, CR LF or LF read.
+// Writes are atomic, so a crash or a full disk never leaves half a file. Failures throw AppError.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace TextFile {
+
+// The file's lines without their line ends; a final line end does not add an empty line.
+QStringList readLines(const QString &path);
+
+// Replaces the file with the lines, each followed by CR LF.
+void writeLines(const QString &path, const QStringList &lines);
+
+} // namespace TextFile

@@ -1,0 +1,22 @@
+// The scheme list file spisok.ini: four status messages, two separators, up to ten names.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+struct SchemeList
+{
+    std::array<QString, 4> messages; // zakonch1 .. zakonch4, as read (may be empty)
+    QStringList names; // usable names of lines 7 to 16, in file order
+};
+
+// Lines 1, 2, 4, 5 are the messages; lines 3 and 6 are ignored; of lines 7 to 16 the non-empty
+// names that are usable as file names are listed. Later lines are never read.
+SchemeList parseSchemeList(const QStringList &lines);
+
+// The message with its default when empty; index 0 .. 3 for zakonch1 .. zakonch4.
+QString messageOrDefault(int index, const QString &message);
+
+// The file's lines: the four messages (defaults already applied), separators, then the names.
+QStringList schemeListLines(const std::array<QString, 4> &messages, const QStringList &names);

@@ -1,0 +1,8 @@
+// Scheme names are file names in the mode folder; this decides which names are safe to use.
+#pragma once
+
+#include <QString>
+
+// False for a name that could not be a plain file name in the mode folder on Windows and Linux,
+// or that would clash with the list file "spisok".
+bool isUsableSchemeName(const QString &name);

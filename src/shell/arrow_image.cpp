@@ -1,0 +1,37 @@
+#include "shell/arrow_image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+ArrowImage::ArrowImage(Direction direction, const QColor &color, QWidget *parent) : QLabel(parent)
+{
+    constexpr int width = 15;
+    constexpr int height = 36;
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(QSize(width, height) * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath triangle;
+    const qreal tip = direction == Left ? 3 : width - 3;
+    const qreal base = direction == Left ? width - 3 : 3;
+    triangle.moveTo(base, height / 2.0 - 7);
+    triangle.lineTo(tip, height / 2.0);
+    triangle.lineTo(base, height / 2.0 + 7);
+    triangle.closeSubpath();
+    painter.fillPath(triangle, color);
+    painter.end();
+    setPixmap(picture);
+    setFixedSize(width, height);
+    setCursor(Qt::PointingHandCursor);
+    hide();
+}
+
+void ArrowImage::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    QLabel::mouseReleaseEvent(event);
+}

@@ -1,0 +1,28 @@
+#include "support/data_dir.h"
+
+#include "common/globals.h"
+#include "common/text_file.h"
+
+#include <QDir>
+
+TempDataFolder::TempDataFolder()
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("local"));
+    adr = m_dir.path();
+    dir_spis = QStringLiteral("local");
+}
+
+QString TempDataFolder::path(const QString &relative) const
+{
+    return m_dir.filePath(relative);
+}
+
+void TempDataFolder::writeLines(const QString &relative, const QStringList &lines) const
+{
+    TextFile::writeLines(path(relative), lines);
+}
+
+QStringList TempDataFolder::readLines(const QString &relative) const
+{
+    return TextFile::readLines(path(relative));
+}
