@@ -1,3 +1,6 @@
 #include "common/app_error.h"
 
-AppError::AppError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) { }
+AppError::AppError(const QString &message)
+    : std::runtime_error(message.toStdString()), m_message(message)
+{
+}

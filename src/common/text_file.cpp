@@ -11,7 +11,8 @@ QStringList TextFile::readLines(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Не удалось прочитать файл %1").arg(QDir::toNativeSeparators(path)));
+        throw AppError(
+            QStringLiteral("Не удалось прочитать файл %1").arg(QDir::toNativeSeparators(path)));
     QStringList lines = Cp1251::decode(file.readAll()).split(QLatin1Char('\n'));
     if (lines.last().isEmpty())
         lines.removeLast();
@@ -29,5 +30,6 @@ void TextFile::writeLines(const QString &path, const QStringList &lines)
         bytes += Cp1251::encode(line) + "\r\n";
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("Не удалось записать файл %1").arg(QDir::toNativeSeparators(path)));
+        throw AppError(
+            QStringLiteral("Не удалось записать файл %1").arg(QDir::toNativeSeparators(path)));
 }

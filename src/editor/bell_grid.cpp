@@ -46,8 +46,9 @@ BellGrid buildBellGrid(QWidget *parent, int top)
             list->addItem(QStringLiteral(" "));
             list->addItems(bellGridColumnItems(column));
             list->setEnabled(column != 3 && column != 4);
-            const int y = row == 1 ? top : grid.comb[row - 1][column]->y()
-                            + grid.comb[row - 1][column]->sizeHint().height() + 5;
+            const int y = row == 1 ? top
+                                   : grid.comb[row - 1][column]->y()
+                    + grid.comb[row - 1][column]->sizeHint().height() + 5;
             list->move((listWidth + 10) * column - 30, y);
             grid.comb[row][column] = list;
         }

@@ -32,6 +32,8 @@ QString messageOrDefault(int index, const QString &message)
 
 QStringList schemeListLines(const std::array<QString, 4> &messages, const QStringList &names)
 {
-    return QStringList { messages[0], messages[1], kSeparator, messages[2], messages[3], kSeparator }
+    return QStringList {
+        messages[0], messages[1], kSeparator, messages[2], messages[3], kSeparator
+    }
     + names;
 }

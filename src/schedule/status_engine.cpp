@@ -49,10 +49,12 @@ std::optional<DayLessons> lessonsOfDay(const Zvon &zvon, int weekday)
         const auto start = parseTimeOfDay(startText);
         const auto end = parseTimeOfDay(zvon[row][3 * weekday - 1]);
         const QString &breakText = zvon[row][3 * weekday];
-        const auto breakMinutes = breakText.isEmpty() ? std::optional<int>() : parseBreakMinutes(breakText);
+        const auto breakMinutes
+            = breakText.isEmpty() ? std::optional<int>() : parseBreakMinutes(breakText);
         if (!start || !end || (!breakText.isEmpty() && !breakMinutes))
             return std::nullopt;
-        day[row] = { true, *start, *end, breakMinutes ? std::optional<int>(*breakMinutes * 60) : std::nullopt };
+        day[row] = { true, *start, *end,
+                     breakMinutes ? std::optional<int>(*breakMinutes * 60) : std::nullopt };
         anyLesson = true;
     }
     if (anyLesson && !day[1].present)
@@ -130,17 +132,18 @@ StatusResult evaluateStatus(const StatusInput &input)
     const QString &firstStart = input.zvon[1][3 * input.weekday - 2];
     if (status == StatusBeforeLessons) {
         result.secondLine = hours == 0 && minutes + 1 <= 20
-                ? QStringLiteral("Уроки начнутся через %1 в %2").arg(countdown, firstStart)
-                : input.beforeLessonsMessage;
+            ? QStringLiteral("Уроки начнутся через %1 в %2").arg(countdown, firstStart)
+            : input.beforeLessonsMessage;
     } else if (status == StatusLesson) {
         result.secondLine = QStringLiteral("Идет %1 урок до %2. До конца %3")
-                                    .arg(row - input.nulUr)
-                                    .arg(input.zvon[row][3 * input.weekday - 1], countdown);
+                                .arg(row - input.nulUr)
+                                .arg(input.zvon[row][3 * input.weekday - 1], countdown);
     } else {
-        const QString nextStart = row < kLessonRows ? input.zvon[row + 1][3 * input.weekday - 2] : QString();
+        const QString nextStart
+            = row < kLessonRows ? input.zvon[row + 1][3 * input.weekday - 2] : QString();
         result.secondLine = QStringLiteral("Перемена. %1 урок через %2 в %3")
-                                    .arg(row - input.nulUr + 1)
-                                    .arg(countdown, nextStart);
+                                .arg(row - input.nulUr + 1)
+                                .arg(countdown, nextStart);
     }
     return result;
 }

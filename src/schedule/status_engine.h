@@ -8,8 +8,13 @@
 #include <QTime>
 #include <optional>
 
-enum BellStatus { StatusNone = 0, StatusBeforeLessons = 1, StatusLesson = 2, StatusBreak = 3,
-                  StatusLessonsOver = 4 };
+enum BellStatus {
+    StatusNone = 0,
+    StatusBeforeLessons = 1,
+    StatusLesson = 2,
+    StatusBreak = 3,
+    StatusLessonsOver = 4
+};
 
 struct StatusInput
 {

@@ -13,8 +13,7 @@ TForm3 *Form3 = nullptr;
 
 namespace {
 
-template<typename Control>
-Control *named(Control *control, const char *name)
+template<typename Control> Control *named(Control *control, const char *name)
 {
     control->setObjectName(QLatin1String(name));
     return control;
@@ -39,7 +38,8 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     settingsLayout->addWidget(CheckBox1);
 
     auto *otherBox = named(new QGroupBox(QStringLiteral("Прочее"), this), "Rct_prochee");
-    CheckBox2 = named(new QCheckBox(QStringLiteral("Информация на панели задач"), otherBox), "CheckBox2");
+    CheckBox2
+        = named(new QCheckBox(QStringLiteral("Информация на панели задач"), otherBox), "CheckBox2");
     CheckBox2->setChecked(true);
     CheckBox3 = named(new QCheckBox(QStringLiteral("Музыка на перемене"), otherBox), "CheckBox3");
     auto *otherLayout = new QVBoxLayout(otherBox);
@@ -47,7 +47,8 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     otherLayout->addWidget(CheckBox3);
 
     auto *bellsBox = named(new QGroupBox(QStringLiteral("Расписание звонков"), this), "sGroupBox5");
-    CheckBox6 = named(new QCheckBox(QStringLiteral("Проигрывать схемы по порядку"), bellsBox), "CheckBox6");
+    CheckBox6 = named(new QCheckBox(QStringLiteral("Проигрывать схемы по порядку"), bellsBox),
+                      "CheckBox6");
     sListView2 = named(new QListWidget(bellsBox), "sListView2");
     sListView2->setFixedWidth(200);
     connect(sListView2, &QListWidget::itemClicked, this, &TForm3::ListView2Click);

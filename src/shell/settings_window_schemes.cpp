@@ -50,7 +50,8 @@ void TForm3::LoadSpisok()
     Form1->showArrows(sRadioButton1->isChecked());
     int j = 0;
     if (!tek_spis.isEmpty()) {
-        const auto found = sListView2->findItems(tek_spis, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const auto found
+            = sListView2->findItems(tek_spis, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (!found.isEmpty())
             j = sListView2->row(found.last());
     }

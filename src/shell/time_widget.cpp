@@ -100,7 +100,7 @@ void TForm1::Soob()
 {
     const QDateTime moment = Clock::now();
     const StatusResult result = evaluateStatus(
-            { zvon, moment.date().dayOfWeek(), moment.time(), nul_ur, zakonch1, zakonch3 });
+        { zvon, moment.date().dayOfWeek(), moment.time(), nul_ur, zakonch1, zakonch3 });
     Form2->Rectangle3->setProperty("tag", 1);
     const QString text = schemeNameInForce() + QStringLiteral("\r\n") + result.secondLine;
     if (result.status == StatusNone) {

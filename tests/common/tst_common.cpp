@@ -83,7 +83,8 @@ void TestCommon::readLineEnds_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList { "a", "b" };
     QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList { "a", "b" };
-    QTest::newRow("mixed, no final end") << QByteArray("a\r\nb\nc") << QStringList { "a", "b", "c" };
+    QTest::newRow("mixed, no final end")
+        << QByteArray("a\r\nb\nc") << QStringList { "a", "b", "c" };
     QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList { "", "", "x" };
     QTest::newRow("empty file") << QByteArray() << QStringList();
     QTest::newRow("windows-1251") << QByteArray("\xD3\xF0\xEE\xEA\r\n") << QStringList { "Урок" };
@@ -136,7 +137,8 @@ void TestCommon::errorInHandlerReachesReport()
     reported.clear();
     setErrorReport(recordReport);
     bool nextHandlerRan = false;
-    QTimer::singleShot(0, qApp, [] { throw AppError(QStringLiteral("Не удалось прочитать файл x")); });
+    QTimer::singleShot(0, qApp,
+                       [] { throw AppError(QStringLiteral("Не удалось прочитать файл x")); });
     QTimer::singleShot(5, qApp, [&] { nextHandlerRan = true; });
     QTRY_VERIFY(nextHandlerRan);
     QCOMPARE(reported, QStringList { QStringLiteral("Не удалось прочитать файл x") });

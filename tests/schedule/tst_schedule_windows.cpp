@@ -34,8 +34,13 @@ QStringList mondayScheme(const QList<QStringList> &lessons)
     for (int r = 0; r < lessons.size(); ++r) {
         const QStringList start = lessons[r][0].split(QLatin1Char(':'));
         const QStringList end = lessons[r][1].split(QLatin1Char(':'));
-        const QStringList fields = { start[0], start[1], end[0], end[1], QStringLiteral("45"),
-                                     lessons[r][2].isEmpty() ? QStringLiteral(" ") : lessons[r][2] };
+        const QStringList fields
+            = { start[0],
+                start[1],
+                end[0],
+                end[1],
+                QStringLiteral("45"),
+                lessons[r][2].isEmpty() ? QStringLiteral(" ") : lessons[r][2] };
         for (int f = 1; f <= 6; ++f)
             s[r + 1][f] = fields[f - 1];
     }
@@ -46,7 +51,8 @@ const QStringList kHeader = { "Конец дня", "", "---", "Ждите", "", 
 
 void at(const char *time)
 {
-    Clock::setFixed(QDateTime(kMonday, QTime::fromString(QString::fromLatin1(time), QStringLiteral("HH:mm:ss"))));
+    Clock::setFixed(QDateTime(
+        kMonday, QTime::fromString(QString::fromLatin1(time), QStringLiteral("HH:mm:ss"))));
 }
 
 QString secondLine()
@@ -131,7 +137,8 @@ void TestScheduleWindows::missingListShowsEmptyState()
 
 void TestScheduleWindows::headerOnlyListIsEmptyWithDefaults()
 {
-    m_data->writeLines(QStringLiteral("local/spisok.ini"), { "", "", "---", "", "", "---", "", "" });
+    m_data->writeLines(QStringLiteral("local/spisok.ini"),
+                       { "", "", "---", "", "", "---", "", "" });
     Form3->LoadSpisok();
     QCOMPARE(Form3->sListView2->count(), 0);
     QCOMPARE(zakonch1, QStringLiteral("Уроки закончились."));
@@ -145,7 +152,8 @@ void TestScheduleWindows::listBringsFirstSchemeIntoForce()
     QStringList names;
     for (int i = 1; i <= 11; ++i)
         names << QStringLiteral("Схема %1").arg(i);
-    m_data->writeLines(QStringLiteral("local/Схема 1.ini"), mondayScheme({ { "8:30", "9:15", "" } }));
+    m_data->writeLines(QStringLiteral("local/Схема 1.ini"),
+                       mondayScheme({ { "8:30", "9:15", "" } }));
     loadList(names);
 
     QCOMPARE(Form3->sListView2->count(), 10);
@@ -202,9 +210,10 @@ void TestScheduleWindows::saveSpisokWritesDefaultsBack()
     loadList({ "A", "B" });
     zakonch3.clear();
     Form3->SaveSpisokLocal();
-    QCOMPARE(m_data->readLines(QStringLiteral("local/spisok.ini")),
-             QStringList({ "Конец дня", "Уроки закончились.", "---", "Уроки еще не начались. Ожидайте.",
-                           "Уроки еще не начались. Ожидайте.", "---", "A", "B" }));
+    QCOMPARE(
+        m_data->readLines(QStringLiteral("local/spisok.ini")),
+        QStringList({ "Конец дня", "Уроки закончились.", "---", "Уроки еще не начались. Ожидайте.",
+                      "Уроки еще не начались. Ожидайте.", "---", "A", "B" }));
     QCOMPARE(zakonch3, QStringLiteral("Уроки еще не начались. Ожидайте."));
 }
 
@@ -261,8 +270,9 @@ void TestScheduleWindows::firstTickIsSilentThenEachChangeRingsOnce()
     at("10:10:00");
     Form1->Soob();
     Form1->Soob();
-    QCOMPARE(m_played.bells,
-             QList<BellEvent>({ BellEvent::Break, BellEvent::LessonStart, BellEvent::LessonsOver }));
+    QCOMPARE(
+        m_played.bells,
+        QList<BellEvent>({ BellEvent::Break, BellEvent::LessonStart, BellEvent::LessonsOver }));
     QCOMPARE(secondLine(), QStringLiteral("Конец дня"));
 }
 

@@ -82,7 +82,10 @@ void TestSchemeFiles::zvonFromExampleLine()
 void TestSchemeFiles::zvonFieldRules()
 {
     // Blank hour with a minute: no start. Hour with blank minute: "H:". Field 5 is never read.
-    const Zvon z = zvonFromSchemeLines({ lineOf({ " :30:9:15:xx: :", "8: :9: :45:", }) });
+    const Zvon z = zvonFromSchemeLines({ lineOf({
+        " :30:9:15:xx: :",
+        "8: :9: :45:",
+    }) });
     QCOMPARE(z[1][1], QString());
     QCOMPARE(z[1][2], QStringLiteral("9:15"));
     QCOMPARE(z[1][3], QString());
@@ -98,12 +101,13 @@ void TestSchemeFiles::zvonFromIrregularFiles_data()
     QTest::addColumn<QString>("sundayBreak");
     QTest::newRow("empty file") << QStringList() << QString() << QString();
     QTest::newRow("short line") << QStringList { "8:30:9:15" } << "8:30" << QString();
-    QTest::newRow("trailing text without colon") << QStringList { lineOf({ "8:30:9:15:45:10:" }) + "junk" }
-                                                 << "8:30" << QString();
-    QTest::newRow("an eighth group is ignored")
-            << QStringList { lineOf({ "8:30:9:15:45:10:", " : : : : : :", " : : : : : :", " : : : : : :",
-                                      " : : : : : :", " : : : : : :", "1:00:1:45:45:15:", "7:00:7:45:45:5:" }) }
-            << "8:30" << "15";
+    QTest::newRow("trailing text without colon")
+        << QStringList { lineOf({ "8:30:9:15:45:10:" }) + "junk" } << "8:30" << QString();
+    QTest::newRow("an eighth group is ignored") << QStringList { lineOf(
+        { "8:30:9:15:45:10:", " : : : : : :", " : : : : : :", " : : : : : :", " : : : : : :",
+          " : : : : : :", "1:00:1:45:45:15:", "7:00:7:45:45:5:" }) }
+                                                << "8:30"
+                                                << "15";
 }
 
 void TestSchemeFiles::zvonFromIrregularFiles()
@@ -145,7 +149,8 @@ void TestSchemeFiles::normalisation()
     normaliseShema(s);
 
     QCOMPARE(dayOf(s, 1, 1), QStringList({ "8", "30", "9", "15", "45", "10" }));
-    QCOMPARE(dayOf(s, 2, 1), QStringList({ "9", "25", "10", "10", "45", " " })); // now the last lesson
+    QCOMPARE(dayOf(s, 2, 1),
+             QStringList({ "9", "25", "10", "10", "45", " " })); // now the last lesson
     QCOMPARE(dayOf(s, 3, 1), QStringList(6, " "));
     // A later row that has an end is kept (losing its break before the blank row 5), but the day
     // already ends with row 2, whose break is gone.
@@ -193,9 +198,10 @@ void TestSchemeFiles::blankTemplate()
 
 void TestSchemeFiles::schemeList()
 {
-    QStringList lines = { "", "Конец2", "---", "", "Начало2", "---", "5а", "", "Основное", "..\\..\\x",
-                          "a/b", "spisok", "Третья", "4", "5", "6" };
-    lines << "Одиннадцатая" << "Двенадцатая";
+    QStringList lines = { "",         "Конец2",    "---", "",       "Начало2", "---", "5а", "",
+                          "Основное", "..\\..\\x", "a/b", "spisok", "Третья",  "4",   "5",  "6" };
+    lines << "Одиннадцатая"
+          << "Двенадцатая";
     const SchemeList list = parseSchemeList(lines);
     QCOMPARE(list.messages[0], QString());
     QCOMPARE(list.messages[1], QStringLiteral("Конец2"));
@@ -226,13 +232,17 @@ void TestSchemeFiles::schemeNames_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("usable");
     const QList<std::pair<const char *, bool>> cases = {
-        { "Основное", true }, { "5а", true }, { "Вторая смена", true }, { "spisok2", true },
-        { "CONSOLE", true }, { "a.b", true }, { "", false }, { "   ", false }, { ".", false },
-        { "..", false }, { "..\\..\\x", false }, { "a/b", false }, { "a:b", false }, { "a*", false },
-        { "a?", false }, { "\"a\"", false }, { "<a>", false }, { "a|b", false }, { "a\tb", false },
-        { " a", false }, { "a ", false }, { ".a", false }, { "a.", false }, { "CON", false },
-        { "con", false }, { "Nul", false }, { "COM1", false }, { "lpt9", false }, { "PRN", false },
-        { "AUX", false }, { "spisok", false }, { "SPISOK", false },
+        { "Основное", true }, { "5а", true },         { "Вторая смена", true },
+        { "spisok2", true },  { "CONSOLE", true },    { "a.b", true },
+        { "", false },        { "   ", false },       { ".", false },
+        { "..", false },      { "..\\..\\x", false }, { "a/b", false },
+        { "a:b", false },     { "a*", false },        { "a?", false },
+        { "\"a\"", false },   { "<a>", false },       { "a|b", false },
+        { "a\tb", false },    { " a", false },        { "a ", false },
+        { ".a", false },      { "a.", false },        { "CON", false },
+        { "con", false },     { "Nul", false },       { "COM1", false },
+        { "lpt9", false },    { "PRN", false },       { "AUX", false },
+        { "spisok", false },  { "SPISOK", false },
     };
     for (const auto &[name, usable] : cases)
         QTest::addRow("%s", name) << QString::fromUtf8(name) << usable;

@@ -54,11 +54,11 @@ void TestStatusEngine::evaluation_data()
     QTest::addColumn<QString>("secondLine");
     QTest::addColumn<int>("stopObnovSpis"); // -1: left as it was
 
-    const auto add = [](const char *name, const QList<Row> &rows, const char *now, int status, int row,
-                        const QString &line, int stop, int nulUr = 0, int weekday = 1) {
+    const auto add = [](const char *name, const QList<Row> &rows, const char *now, int status,
+                        int row, const QString &line, int stop, int nulUr = 0, int weekday = 1) {
         const int scheduleDay = weekday == 2 ? 1 : weekday; // Tuesday is left without lessons
-        QTest::newRow(name) << rows << scheduleDay << weekday << QString::fromLatin1(now) << nulUr << status << row << line
-                            << stop;
+        QTest::newRow(name) << rows << scheduleDay << weekday << QString::fromLatin1(now) << nulUr
+                            << status << row << line << stop;
     };
     add("long before lessons", kTwoLessons, "08:00:00", 1, 1, kBefore, 0);
     add("midnight", kTwoLessons, "00:00:00", 1, 1, kBefore, 0);
@@ -71,7 +71,8 @@ void TestStatusEngine::evaluation_data()
     add("1 h 1 min 10 s before: hours not counted", kTwoLessons, "07:28:50", 1, 1, kBefore, 1);
     add("exact start is the lesson", kTwoLessons, "08:30:00", 2, 1,
         "Идет 1 урок до 9:15. До конца 46 мин.", 0);
-    add("one minute left", kTwoLessons, "09:14:00", 2, 1, "Идет 1 урок до 9:15. До конца 2 мин.", 1);
+    add("one minute left", kTwoLessons, "09:14:00", 2, 1, "Идет 1 урок до 9:15. До конца 2 мин.",
+        1);
     add("59 seconds left", kTwoLessons, "09:14:01", 2, 1, "Идет 1 урок до 9:15. До конца 60 с.", 1);
     add("exact end with a break", kTwoLessons, "09:15:00", 3, 1,
         "Перемена. 2 урок через 11 мин. в 9:25", 0);
@@ -120,13 +121,14 @@ void TestStatusEngine::unparsableTimes_data()
     QTest::newRow("start without minutes") << QList<Row> { { "8:", "9:15", "" } };
     QTest::newRow("end without minutes") << QList<Row> { { "8:30", "9:", "" } };
     QTest::newRow("missing end") << QList<Row> { { "8:30", "", "" } };
-    QTest::newRow("break of 60") << QList<Row> { { "8:30", "9:15", "60" }, { "10:15", "11:00", "" } };
+    QTest::newRow("break of 60") << QList<Row> { { "8:30", "9:15", "60" },
+                                                 { "10:15", "11:00", "" } };
     QTest::newRow("break not a number") << QList<Row> { { "8:30", "9:15", "x" } };
     QTest::newRow("hour 24") << QList<Row> { { "24:00", "24:45", "" } };
     QTest::newRow("minute 60") << QList<Row> { { "8:60", "9:15", "" } };
     QTest::newRow("signed hour") << QList<Row> { { "-8:30", "9:15", "" } };
     QTest::newRow("blank first lesson, later lessons")
-            << QList<Row> { { "", "", "" }, { "9:25", "10:10", "" } };
+        << QList<Row> { { "", "", "" }, { "9:25", "10:10", "" } };
 }
 
 void TestStatusEngine::unparsableTimes()
