@@ -1,5 +1,6 @@
 #include "common/bells_application.h"
 #include "schedule/startup.h"
+#include "shell/qt_media_player.h"
 #include "shell/settings_window.h"
 #include "shell/side_panel.h"
 #include "shell/time_widget.h"
@@ -8,7 +9,7 @@
 int main(int argc, char **argv)
 {
     BellsApplication app(argc, argv);
-    Form1 = new TForm1;
+    Form1 = new TForm1(makeQtMediaPlayer);
     Form2 = new TForm2;
     Form3 = new TForm3;
     Form4 = new TForm4;

@@ -19,6 +19,10 @@ int start_prog = 1;
 int nul_ur = 0;
 int stop_obnov_spis = 0;
 
+int mus_pl2_kol = 0;
+int mus_pl2_num = -1;
+int mus_peremen = 0;
+
 int combo_vibor = 1;
 int dat_vibor = 1;
 
@@ -39,6 +43,9 @@ void resetGlobals()
     start_prog = 1;
     nul_ur = 0;
     stop_obnov_spis = 0;
+    mus_pl2_kol = 0;
+    mus_pl2_num = -1;
+    mus_peremen = 0;
     combo_vibor = 1;
     dat_vibor = 1;
 }

@@ -28,6 +28,11 @@ extern int start_prog; // 1: take the next status silently, without a bell
 extern int nul_ur; // 1 when the school has a zero lesson
 extern int stop_obnov_spis; // 1 while a bell is at most two minutes away: no list refresh
 
+// Break music
+extern int mus_pl2_kol; // number of tracks in the music list
+extern int mus_pl2_num; // position of the track last started; -1 before the first
+extern int mus_peremen; // 0 before the first break; 1 next tick starts a track; 2 playing
+
 // Guards of change handlers: act only while 1
 extern int combo_vibor; // editor and sound drop-down lists
 extern int dat_vibor; // timetable date picker

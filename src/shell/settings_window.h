@@ -6,9 +6,11 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QListWidget;
 class QRadioButton;
+class QSlider;
 
 class TForm3 : public QWidget
 {
@@ -19,9 +21,22 @@ public:
     QRadioButton *sRadioButton1; // widget text "Белый"
     QRadioButton *sRadioButton2; // widget text "Черный"
     QCheckBox *CheckBox1; // "Оповещение"
+    QRadioButton *sRadioButton3; // bell kind "Голос"
+    QRadioButton *sRadioButton4; // bell kind "Звонок"
+    QSlider *TrackBar1; // bell volume 0..100
+    QSlider *TrackBar2; // music volume 0..100
+    // Sound choice per event: "Выбранное" / "Случайное" and the voice file list.
+    QRadioButton *RadioButton1, *RadioButton2; // lesson start
+    QRadioButton *RadioButton3, *RadioButton4; // break
+    QRadioButton *RadioButton5, *RadioButton6; // end of lessons
+    QComboBox *ComboBox1, *ComboBox2, *ComboBox3;
     QCheckBox *CheckBox2; // "Информация на панели задач"
     QCheckBox *CheckBox3; // "Музыка на перемене"
+    QCheckBox *CheckBox4; // "Есть нулевой урок"
     QCheckBox *CheckBox6; // "Проигрывать схемы по порядку"
+    QCheckBox *CheckBox7; // "Перемена вместо окончания уроков"
+    QStringList Memo1; // full paths of the music files
+    QStringList Memo2, Memo3, Memo4; // full paths of the voice files: start, break, end
     QListWidget *sListView2; // the scheme list every part consults
     QGroupBox *sGroupBox6; // the editor panel "Время"
     BellGrid grid;
@@ -33,6 +48,12 @@ public:
     void CreateNewShema(const QString &im);
     void SaveShemaFile(const QString &im); // normalises shema, then writes the scheme's file
     void ListView2Click();
+
+    // Brings the stored settings into the controls and globals.
+    void LoadSetting();
+
+private:
+    QWidget *buildSoundBox();
 };
 
 extern TForm3 *Form3;

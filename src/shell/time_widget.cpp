@@ -23,9 +23,10 @@
 
 TForm1 *Form1 = nullptr;
 
-TForm1::TForm1(QWidget *parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
-      m_sounds(std::make_unique<SilentBellSounds>())
+TForm1::TForm1(const PlayerFactory &makePlayer)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
+      m_bellPlayer(makePlayer()),
+      m_musicPlayer(makePlayer())
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Время"));
@@ -69,7 +70,11 @@ TForm1::TForm1(QWidget *parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(7000);
-    connect(Timer1, &QTimer::timeout, this, [this] { m_sounds->playNextMusicTrack(); });
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    MediaPlayer1 = m_bellPlayer.get();
+    MediaPlayer2 = m_musicPlayer.get();
+    connect(MediaPlayer2, &MediaPlayer::finished, this, &TForm1::musicTrackEnded);
+    connect(MediaPlayer2, &MediaPlayer::failed, this, &TForm1::musicTrackFailed);
 
     adr = QDir::currentPath();
     move(-width(), -height());
@@ -79,11 +84,6 @@ TForm1::TForm1(QWidget *parent)
 }
 
 TForm1::~TForm1() = default;
-
-void TForm1::setBellSounds(std::unique_ptr<BellSounds> sounds)
-{
-    m_sounds = std::move(sounds);
-}
 
 void TForm1::Timer2Timer()
 {
@@ -118,11 +118,11 @@ void TForm1::Soob()
         show();
     Label1->setText(text);
     Form2->Label3->setText(Label1->text());
-    if (result.status != StatusBreak)
-        stopBreakMusic();
+    if (result.status != StatusBreak && Timer1->isActive())
+        StopMusic();
     actOnStateChange(result.status);
     if (result.status == StatusBreak && Form3->CheckBox3->isChecked() && !Timer1->isActive())
-        Timer1->start();
+        StartMusic();
 }
 
 void TForm1::actOnStateChange(int status)
@@ -137,28 +137,20 @@ void TForm1::actOnStateChange(int status)
         break;
     case StatusLesson:
         if (bellsOn)
-            m_sounds->playBell(BellEvent::LessonStart);
+            PlayBell(BellEvent::LessonStart);
         break;
     case StatusBreak:
         if (bellsOn)
-            m_sounds->playBell(BellEvent::Break);
+            PlayBell(BellEvent::Break);
         break;
     case StatusLessonsOver:
         stop_obnov_spis = 0;
         if (bellsOn)
-            m_sounds->playBell(BellEvent::LessonsOver);
+            PlayBell(BellEvent::LessonsOver);
         if (Form3->CheckBox6->isChecked())
             Image2Click(); // the next scheme comes into force, taken silently on the next tick
         break;
     }
-}
-
-void TForm1::stopBreakMusic()
-{
-    if (!Timer1->isActive())
-        return;
-    Timer1->stop();
-    m_sounds->stopMusic();
 }
 
 void TForm1::Image1Click()
@@ -199,6 +191,13 @@ void TForm1::showArrows(bool whiteText)
     Image2->setVisible(whiteText);
     Image3->setVisible(!whiteText);
     Image4->setVisible(!whiteText);
+}
+
+void TForm1::setTextColour(bool white)
+{
+    hideArrows();
+    Label1->setStyleSheet(white ? QStringLiteral("color: #FFFFFF") : QStringLiteral("color: #020202"));
+    showArrows(white);
 }
 
 void TForm1::placeOverTaskbar()

@@ -2,20 +2,24 @@
 // bell status, with arrows that step through the schemes. It runs the status engine's tick.
 #pragma once
 
-#include "schedule/bell_sounds.h"
+#include "schedule/bell_choice.h"
+#include "schedule/media_player.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class ArrowImage;
 class QLabel;
 class QTimer;
 
+using PlayerFactory = std::function<std::unique_ptr<MediaPlayer>()>;
+
 class TForm1 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    explicit TForm1(const PlayerFactory &makePlayer);
     ~TForm1() override;
 
     QLabel *Label1;
@@ -25,8 +29,8 @@ public:
     ArrowImage *Image4; // right, black
     QTimer *Timer2; // status engine tick
     QTimer *Timer1; // break music
-
-    void setBellSounds(std::unique_ptr<BellSounds> sounds);
+    MediaPlayer *MediaPlayer1; // bells
+    MediaPlayer *MediaPlayer2; // break music
 
     void Timer2Timer();
     void Soob();
@@ -34,8 +38,16 @@ public:
     void Image2Click();
     void LoadFile(const QString &im);
 
+    // Bells and break music
+    void PlayBell(BellEvent event);
+    void StartMusic();
+    void StopMusic();
+    void Timer1Timer();
+
     void hideArrows();
     void showArrows(bool whiteText);
+    // White text with the white arrows, or near-black text with the black ones.
+    void setTextColour(bool white);
 
     // Bottom edge on the bottom of the desktop, centred across the screen, on top again.
     void placeOverTaskbar();
@@ -43,9 +55,14 @@ public:
 private:
     QString schemeNameInForce() const;
     void actOnStateChange(int status);
-    void stopBreakMusic();
+    void playNextTrack();
+    void musicTrackEnded();
+    void musicTrackFailed();
+    void startNextTrackOfBreak();
 
-    std::unique_ptr<BellSounds> m_sounds;
+    std::unique_ptr<MediaPlayer> m_bellPlayer;
+    std::unique_ptr<MediaPlayer> m_musicPlayer;
+    int m_failedTracks = 0;
 };
 
 extern TForm1 *Form1;

@@ -5,11 +5,17 @@
 
 #include <QDir>
 
-TempDataFolder::TempDataFolder()
+TempDataFolder::TempDataFolder() : m_previousDirectory(QDir::currentPath())
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("local"));
-    adr = m_dir.path();
+    QDir::setCurrent(m_dir.path());
+    adr = QDir::currentPath();
     dir_spis = QStringLiteral("local");
+}
+
+TempDataFolder::~TempDataFolder()
+{
+    QDir::setCurrent(m_previousDirectory);
 }
 
 QString TempDataFolder::path(const QString &relative) const

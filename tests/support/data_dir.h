@@ -1,4 +1,5 @@
-// A temporary data folder for one test: becomes `adr`, with an empty "local" mode folder.
+// A temporary data folder for one test: becomes the current directory and `adr`, with an empty
+// "local" mode folder. Windows created afterwards take it as their data folder.
 #pragma once
 
 #include <QStringList>
@@ -8,11 +9,13 @@ class TempDataFolder
 {
 public:
     TempDataFolder();
+    ~TempDataFolder();
     QString path(const QString &relative) const;
     // Writes a text file under the folder the way the program does (Windows-1251, CR LF).
     void writeLines(const QString &relative, const QStringList &lines) const;
     QStringList readLines(const QString &relative) const;
 
 private:
+    QString m_previousDirectory;
     QTemporaryDir m_dir;
 };

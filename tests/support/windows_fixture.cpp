@@ -1,16 +1,16 @@
 #include "support/windows_fixture.h"
 
 #include "common/globals.h"
+#include "settings/settings_store.h"
 #include "shell/settings_window.h"
 #include "shell/side_panel.h"
 #include "shell/time_widget.h"
 #include "timetable/timetable_window.h"
 
-void createWindows(PlayedSounds *log)
+void createWindows()
 {
     resetGlobals();
-    Form1 = new TForm1;
-    Form1->setBellSounds(std::make_unique<RecordingBellSounds>(log));
+    Form1 = new TForm1([] { return std::make_unique<RecordingPlayer>(); });
     Form2 = new TForm2;
     Form3 = new TForm3;
     Form4 = new TForm4;
@@ -26,4 +26,15 @@ void destroyWindows()
     Form3 = nullptr;
     Form2 = nullptr;
     Form1 = nullptr;
+    closeSettingsStore();
+}
+
+RecordingPlayer *bellPlayer()
+{
+    return static_cast<RecordingPlayer *>(Form1->MediaPlayer1);
+}
+
+RecordingPlayer *musicPlayer()
+{
+    return static_cast<RecordingPlayer *>(Form1->MediaPlayer2);
 }
