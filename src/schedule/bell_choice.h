@@ -30,7 +30,8 @@ struct BellSettings
 using RandomBelow = std::function<int(int n)>;
 
 // The path of the file to play, or empty when nothing should sound.
-QString chooseBellFile(BellEvent event, const BellSettings &settings, const RandomBelow &randomBelow);
+QString chooseBellFile(BellEvent event, const BellSettings &settings,
+                       const RandomBelow &randomBelow);
 
 // The voice folders and ring files under the data folder, by event.
 QString voiceFolder(BellEvent event);

@@ -6,7 +6,7 @@
 void GetAllFiles(const QString &Path, const QString &del, QStringList &mem)
 {
     const QFileInfoList entries = QDir(Path).entryInfoList(
-            QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &entry : entries) {
         if (entry.isDir() && !entry.isSymLink())
             GetAllFiles(entry.filePath(), del, mem);

@@ -18,6 +18,7 @@ public:
     virtual void stop() = 0;
     virtual qint64 position() const = 0; // ms
     virtual qint64 duration() const = 0; // ms
+    virtual bool isPlaying() const = 0;
 
 Q_SIGNALS:
     void finished(); // the track played to its end

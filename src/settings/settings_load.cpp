@@ -24,8 +24,8 @@ void setFromNumber(SettingCell cell, const std::function<void(int)> &apply)
         apply(value);
 }
 
-void loadSoundChoice(SettingCell randomCell, SettingCell indexCell, QRadioButton *chosen, QRadioButton *random,
-                     QComboBox *list)
+void loadSoundChoice(SettingCell randomCell, SettingCell indexCell, QRadioButton *chosen,
+                     QRadioButton *random, QComboBox *list)
 {
     if (readFlag(randomCell)) {
         random->setChecked(true);
@@ -62,9 +62,11 @@ void TForm3::LoadSetting()
     CheckBox4->setChecked(readFlag(Cell::ZeroLesson));
     nul_ur = CheckBox4->isChecked() ? 1 : 0;
 
-    loadSoundChoice(Cell::LessonStartRandom, Cell::LessonStartIndex, RadioButton1, RadioButton2, ComboBox1);
+    loadSoundChoice(Cell::LessonStartRandom, Cell::LessonStartIndex, RadioButton1, RadioButton2,
+                    ComboBox1);
     loadSoundChoice(Cell::BreakRandom, Cell::BreakIndex, RadioButton3, RadioButton4, ComboBox2);
-    loadSoundChoice(Cell::LessonsOverRandom, Cell::LessonsOverIndex, RadioButton5, RadioButton6, ComboBox3);
+    loadSoundChoice(Cell::LessonsOverRandom, Cell::LessonsOverIndex, RadioButton5, RadioButton6,
+                    ComboBox3);
 
     CheckBox6->setChecked(readFlag(Cell::SchemesInOrder));
     CheckBox7->setChecked(readFlag(Cell::BreakInsteadOfEnd));

@@ -18,8 +18,8 @@ const QString kConnection = QStringLiteral("settings");
 
 bool isKnownCell(const QString &table, const QString &column)
 {
-    static const QStringList columns = { QStringLiteral("set_1"), QStringLiteral("set_2"),
-                                         QStringLiteral("set_3") };
+    static const QStringList columns
+        = { QStringLiteral("set_1"), QStringLiteral("set_2"), QStringLiteral("set_3") };
     return table == QLatin1String("Setting") && columns.contains(column);
 }
 
@@ -118,13 +118,15 @@ void ZapisDan(const QString &tbl, const QString &stlb, const QString &dan, const
         return;
     const QSqlDatabase db = storeConnection();
     QSqlQuery query(db);
-    bool done = query.prepare(QStringLiteral("UPDATE %1 SET %2 = :dan WHERE id = :id").arg(tbl, stlb));
+    bool done
+        = query.prepare(QStringLiteral("UPDATE %1 SET %2 = :dan WHERE id = :id").arg(tbl, stlb));
     if (done) {
         query.bindValue(QStringLiteral(":dan"), dan);
         query.bindValue(QStringLiteral(":id"), *row);
         done = query.exec();
     }
     if (!done)
-        throw AppError(QStringLiteral("Не удалось сохранить настройку в файле %1\n%2")
-                               .arg(QDir::toNativeSeparators(db.databaseName()), query.lastError().text()));
+        throw AppError(
+            QStringLiteral("Не удалось сохранить настройку в файле %1\n%2")
+                .arg(QDir::toNativeSeparators(db.databaseName()), query.lastError().text()));
 }

@@ -8,14 +8,13 @@ QtMediaPlayer::QtMediaPlayer(QObject *parent)
     : MediaPlayer(parent), m_player(new QMediaPlayer(this)), m_output(new QAudioOutput(this))
 {
     m_player->setAudioOutput(m_output);
-    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::EndOfMedia)
-            Q_EMIT finished();
-        else if (status == QMediaPlayer::InvalidMedia)
-            Q_EMIT failed();
-    });
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
+            [this](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::EndOfMedia)
+                    Q_EMIT finished();
+            });
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error error) {
-        if (error != QMediaPlayer::NoError && m_player->mediaStatus() != QMediaPlayer::InvalidMedia)
+        if (error != QMediaPlayer::NoError)
             Q_EMIT failed();
     });
 }
@@ -54,6 +53,11 @@ qint64 QtMediaPlayer::position() const
 qint64 QtMediaPlayer::duration() const
 {
     return m_player->duration();
+}
+
+bool QtMediaPlayer::isPlaying() const
+{
+    return m_player->playbackState() == QMediaPlayer::PlayingState;
 }
 
 std::unique_ptr<MediaPlayer> makeQtMediaPlayer()

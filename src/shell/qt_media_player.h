@@ -21,6 +21,7 @@ public:
     void stop() override;
     qint64 position() const override;
     qint64 duration() const override;
+    bool isPlaying() const override;
 
 private:
     QMediaPlayer *m_player;

@@ -20,8 +20,7 @@ TForm3 *Form3 = nullptr;
 
 namespace {
 
-template<typename Control>
-Control *named(Control *control, const char *name)
+template<typename Control> Control *named(Control *control, const char *name)
 {
     control->setObjectName(QLatin1String(name));
     return control;
@@ -36,8 +35,8 @@ QSlider *volumeSlider(QWidget *parent, const char *name)
 }
 
 // One event's "Выбранное" / "Случайное" pair over its file list, as its own exclusive group.
-QGroupBox *soundChoiceBox(const QString &title, QRadioButton *chosen, QRadioButton *random, QComboBox *list,
-                          QWidget *parent)
+QGroupBox *soundChoiceBox(const QString &title, QRadioButton *chosen, QRadioButton *random,
+                          QComboBox *list, QWidget *parent)
 {
     auto *box = new QGroupBox(title, parent);
     auto *group = new QButtonGroup(box);
@@ -75,7 +74,8 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     settingsLayout->addWidget(buildSoundBox());
 
     auto *otherBox = named(new QGroupBox(QStringLiteral("Прочее"), this), "Rct_prochee");
-    CheckBox2 = named(new QCheckBox(QStringLiteral("Информация на панели задач"), otherBox), "CheckBox2");
+    CheckBox2
+        = named(new QCheckBox(QStringLiteral("Информация на панели задач"), otherBox), "CheckBox2");
     CheckBox2->setChecked(true);
     CheckBox3 = named(new QCheckBox(QStringLiteral("Музыка на перемене"), otherBox), "CheckBox3");
     connect(CheckBox3, &QCheckBox::toggled, this, [](bool on) {
@@ -83,13 +83,15 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
             Form1->StopMusic();
     });
     CheckBox4 = named(new QCheckBox(QStringLiteral("Есть нулевой урок"), otherBox), "CheckBox4");
-    CheckBox7 = named(new QCheckBox(QStringLiteral("Перемена вместо окончания уроков"), otherBox), "CheckBox7");
+    CheckBox7 = named(new QCheckBox(QStringLiteral("Перемена вместо окончания уроков"), otherBox),
+                      "CheckBox7");
     auto *otherLayout = new QVBoxLayout(otherBox);
     for (QCheckBox *box : { CheckBox2, CheckBox3, CheckBox4, CheckBox7 })
         otherLayout->addWidget(box);
 
     auto *bellsBox = named(new QGroupBox(QStringLiteral("Расписание звонков"), this), "sGroupBox5");
-    CheckBox6 = named(new QCheckBox(QStringLiteral("Проигрывать схемы по порядку"), bellsBox), "CheckBox6");
+    CheckBox6 = named(new QCheckBox(QStringLiteral("Проигрывать схемы по порядку"), bellsBox),
+                      "CheckBox6");
     sListView2 = named(new QListWidget(bellsBox), "sListView2");
     sListView2->setFixedWidth(200);
     connect(sListView2, &QListWidget::itemClicked, this, &TForm3::ListView2Click);
@@ -112,7 +114,8 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
 
     for (auto &row : shema)
         row.fill(QStringLiteral(" "));
-    GetAllFiles(inDataFolder(QStringLiteral("music")), inDataFolder(QStringLiteral("music")), Memo1);
+    GetAllFiles(inDataFolder(QStringLiteral("music")), inDataFolder(QStringLiteral("music")),
+                Memo1);
     mus_pl2_num = -1;
     mus_pl2_kol = static_cast<int>(Memo1.size());
 }
@@ -149,9 +152,12 @@ QWidget *TForm3::buildSoundBox()
     RadioButton4->setChecked(true);
     RadioButton6->setChecked(true);
     auto *soundLayout = new QHBoxLayout(soundBox);
-    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Начало урока"), RadioButton1, RadioButton2, ComboBox1, soundBox));
-    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Перемена"), RadioButton3, RadioButton4, ComboBox2, soundBox));
-    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Окончание уроков"), RadioButton5, RadioButton6, ComboBox3, soundBox));
+    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Начало урока"), RadioButton1,
+                                          RadioButton2, ComboBox1, soundBox));
+    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Перемена"), RadioButton3, RadioButton4,
+                                          ComboBox2, soundBox));
+    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Окончание уроков"), RadioButton5,
+                                          RadioButton6, ComboBox3, soundBox));
 
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -25,8 +25,7 @@ TForm1 *Form1 = nullptr;
 
 TForm1::TForm1(const PlayerFactory &makePlayer)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
-      m_bellPlayer(makePlayer()),
-      m_musicPlayer(makePlayer())
+      m_bellPlayer(makePlayer()), m_musicPlayer(makePlayer())
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Время"));
@@ -196,7 +195,8 @@ void TForm1::showArrows(bool whiteText)
 void TForm1::setTextColour(bool white)
 {
     hideArrows();
-    Label1->setStyleSheet(white ? QStringLiteral("color: #FFFFFF") : QStringLiteral("color: #020202"));
+    Label1->setStyleSheet(white ? QStringLiteral("color: #FFFFFF")
+                                : QStringLiteral("color: #020202"));
     showArrows(white);
 }
 

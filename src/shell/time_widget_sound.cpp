@@ -23,10 +23,12 @@ BellSettings bellSettingsFromControls()
 {
     BellSettings s;
     s.voice = Form3->sRadioButton3->isChecked();
-    const std::array<QRadioButton *, 3> random = { Form3->RadioButton2, Form3->RadioButton4,
-                                                   Form3->RadioButton6 };
-    const std::array<QComboBox *, 3> lists = { Form3->ComboBox1, Form3->ComboBox2, Form3->ComboBox3 };
-    const std::array<const QStringList *, 3> files = { &Form3->Memo2, &Form3->Memo3, &Form3->Memo4 };
+    const std::array<QRadioButton *, 3> random
+        = { Form3->RadioButton2, Form3->RadioButton4, Form3->RadioButton6 };
+    const std::array<QComboBox *, 3> lists
+        = { Form3->ComboBox1, Form3->ComboBox2, Form3->ComboBox3 };
+    const std::array<const QStringList *, 3> files
+        = { &Form3->Memo2, &Form3->Memo3, &Form3->Memo4 };
     for (int e = 0; e < 3; ++e)
         s.choices[e] = { random[e]->isChecked(), lists[e]->currentIndex(), *files[e] };
     s.breakInsteadOfEnd = Form3->CheckBox7->isChecked();

@@ -7,10 +7,10 @@
 #include "shell/time_widget.h"
 #include "timetable/timetable_window.h"
 
-void createWindows()
+void createWindows(const PlayerFactory &makePlayer)
 {
     resetGlobals();
-    Form1 = new TForm1([] { return std::make_unique<RecordingPlayer>(); });
+    Form1 = new TForm1(makePlayer);
     Form2 = new TForm2;
     Form3 = new TForm3;
     Form4 = new TForm4;
