@@ -11,7 +11,7 @@ int main(int argc, char **argv)
     BellsApplication app(argc, argv);
     Form1 = new TForm1(makeQtMediaPlayer);
     Form2 = new TForm2;
-    Form3 = new TForm3;
+    Form3 = new TForm3(makeQtMediaPlayer);
     Form4 = new TForm4;
     startUp();
     const int code = app.exec();

@@ -4,6 +4,8 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <memory>
 
 class MediaPlayer : public QObject
 {
@@ -24,3 +26,5 @@ Q_SIGNALS:
     void finished(); // the track played to its end
     void failed(); // the file is missing or cannot be played
 };
+
+using PlayerFactory = std::function<std::unique_ptr<MediaPlayer>()>;

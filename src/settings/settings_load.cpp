@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QSlider>
+#include <QToolButton>
 
 namespace {
 
@@ -25,16 +26,18 @@ void setFromNumber(SettingCell cell, const std::function<void(int)> &apply)
 }
 
 void loadSoundChoice(SettingCell randomCell, SettingCell indexCell, QRadioButton *chosen,
-                     QRadioButton *random, QComboBox *list)
+                     QRadioButton *random, QComboBox *list, QToolButton *listen)
 {
     if (readFlag(randomCell)) {
         random->setChecked(true);
         list->setEnabled(false);
+        listen->setEnabled(false);
         return;
     }
     setFromNumber(indexCell, [list](int index) { list->setCurrentIndex(index); });
     chosen->setChecked(true);
     list->setEnabled(list->count() > 0);
+    listen->setEnabled(list->count() > 0);
 }
 
 } // namespace
@@ -63,10 +66,11 @@ void TForm3::LoadSetting()
     nul_ur = CheckBox4->isChecked() ? 1 : 0;
 
     loadSoundChoice(Cell::LessonStartRandom, Cell::LessonStartIndex, RadioButton1, RadioButton2,
-                    ComboBox1);
-    loadSoundChoice(Cell::BreakRandom, Cell::BreakIndex, RadioButton3, RadioButton4, ComboBox2);
+                    ComboBox1, Image5);
+    loadSoundChoice(Cell::BreakRandom, Cell::BreakIndex, RadioButton3, RadioButton4, ComboBox2,
+                    Image6);
     loadSoundChoice(Cell::LessonsOverRandom, Cell::LessonsOverIndex, RadioButton5, RadioButton6,
-                    ComboBox3);
+                    ComboBox3, Image7);
 
     CheckBox6->setChecked(readFlag(Cell::SchemesInOrder));
     CheckBox7->setChecked(readFlag(Cell::BreakInsteadOfEnd));

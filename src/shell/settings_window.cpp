@@ -4,55 +4,23 @@
 #include "common/globals.h"
 #include "schedule/file_lister.h"
 #include "settings/settings_store.h"
+#include "shell/named_control.h"
 #include "shell/time_widget.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QSlider>
 #include <QVBoxLayout>
 
 TForm3 *Form3 = nullptr;
 
-namespace {
-
-template<typename Control> Control *named(Control *control, const char *name)
+TForm3::TForm3(const PlayerFactory &makePlayer)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), m_listenPlayer(makePlayer())
 {
-    control->setObjectName(QLatin1String(name));
-    return control;
-}
-
-QSlider *volumeSlider(QWidget *parent, const char *name)
-{
-    auto *slider = named(new QSlider(Qt::Horizontal, parent), name);
-    slider->setRange(0, 100);
-    slider->setSingleStep(1);
-    return slider;
-}
-
-// One event's "Выбранное" / "Случайное" pair over its file list, as its own exclusive group.
-QGroupBox *soundChoiceBox(const QString &title, QRadioButton *chosen, QRadioButton *random,
-                          QComboBox *list, QWidget *parent)
-{
-    auto *box = new QGroupBox(title, parent);
-    auto *group = new QButtonGroup(box);
-    group->addButton(chosen);
-    group->addButton(random);
-    auto *layout = new QVBoxLayout(box);
-    layout->addWidget(chosen);
-    layout->addWidget(random);
-    layout->addWidget(list);
-    return box;
-}
-
-} // namespace
-
-TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
-{
+    MediaPlayer1 = m_listenPlayer.get();
     openSettingsStore(adr);
 
     setObjectName(QStringLiteral("TForm3"));
@@ -120,51 +88,4 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     mus_pl2_kol = static_cast<int>(Memo1.size());
 }
 
-QWidget *TForm3::buildSoundBox()
-{
-    auto *box = new QWidget(this);
-    auto *kindBox = named(new QGroupBox(box), "sGroupBox4");
-    sRadioButton3 = named(new QRadioButton(QStringLiteral("Голос"), kindBox), "sRadioButton3");
-    sRadioButton4 = named(new QRadioButton(QStringLiteral("Звонок"), kindBox), "sRadioButton4");
-    sRadioButton3->setChecked(true);
-    auto *kindLayout = new QVBoxLayout(kindBox);
-    kindLayout->addWidget(sRadioButton3);
-    kindLayout->addWidget(sRadioButton4);
-
-    auto *volumeBox = new QGroupBox(QStringLiteral("Громкость"), box);
-    TrackBar1 = volumeSlider(volumeBox, "TrackBar1");
-    TrackBar2 = volumeSlider(volumeBox, "TrackBar2");
-    auto *volumeLayout = new QVBoxLayout(volumeBox);
-    volumeLayout->addWidget(TrackBar1);
-    volumeLayout->addWidget(TrackBar2);
-
-    auto *soundBox = named(new QGroupBox(QStringLiteral("Звук"), box), "GroupBox3");
-    RadioButton1 = named(new QRadioButton(QStringLiteral("Выбранное")), "RadioButton1");
-    RadioButton2 = named(new QRadioButton(QStringLiteral("Случайное")), "RadioButton2");
-    RadioButton3 = named(new QRadioButton(QStringLiteral("Выбранное")), "RadioButton3");
-    RadioButton4 = named(new QRadioButton(QStringLiteral("Случайное")), "RadioButton4");
-    RadioButton5 = named(new QRadioButton(QStringLiteral("Выбранное")), "RadioButton5");
-    RadioButton6 = named(new QRadioButton(QStringLiteral("Случайное")), "RadioButton6");
-    ComboBox1 = named(new QComboBox, "ComboBox1");
-    ComboBox2 = named(new QComboBox, "ComboBox2");
-    ComboBox3 = named(new QComboBox, "ComboBox3");
-    RadioButton1->setChecked(true);
-    RadioButton4->setChecked(true);
-    RadioButton6->setChecked(true);
-    auto *soundLayout = new QHBoxLayout(soundBox);
-    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Начало урока"), RadioButton1,
-                                          RadioButton2, ComboBox1, soundBox));
-    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Перемена"), RadioButton3, RadioButton4,
-                                          ComboBox2, soundBox));
-    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Окончание уроков"), RadioButton5,
-                                          RadioButton6, ComboBox3, soundBox));
-
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *top = new QHBoxLayout;
-    top->addWidget(kindBox);
-    top->addWidget(volumeBox);
-    layout->addLayout(top);
-    layout->addWidget(soundBox);
-    return box;
-}
+TForm3::~TForm3() = default;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editor/bell_grid.h"
+#include "schedule/media_player.h"
 
 #include <QWidget>
 
@@ -11,12 +12,14 @@ class QGroupBox;
 class QListWidget;
 class QRadioButton;
 class QSlider;
+class QToolButton;
 
 class TForm3 : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget *parent = nullptr);
+    explicit TForm3(const PlayerFactory &makePlayer);
+    ~TForm3() override;
 
     QRadioButton *sRadioButton1; // widget text "Белый"
     QRadioButton *sRadioButton2; // widget text "Черный"
@@ -30,6 +33,8 @@ public:
     QRadioButton *RadioButton3, *RadioButton4; // break
     QRadioButton *RadioButton5, *RadioButton6; // end of lessons
     QComboBox *ComboBox1, *ComboBox2, *ComboBox3;
+    QToolButton *Image5, *Image6, *Image7; // listen to the list's current file
+    MediaPlayer *MediaPlayer1; // the window's own player for listening
     QCheckBox *CheckBox2; // "Информация на панели задач"
     QCheckBox *CheckBox3; // "Музыка на перемене"
     QCheckBox *CheckBox4; // "Есть нулевой урок"
@@ -52,8 +57,12 @@ public:
     // Brings the stored settings into the controls and globals.
     void LoadSetting();
 
+    void Image5Click(); // one handler for the three listen pictures
+
 private:
     QWidget *buildSoundBox();
+
+    std::unique_ptr<MediaPlayer> m_listenPlayer;
 };
 
 extern TForm3 *Form3;

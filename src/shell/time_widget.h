@@ -6,14 +6,11 @@
 #include "schedule/media_player.h"
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 class ArrowImage;
 class QLabel;
 class QTimer;
-
-using PlayerFactory = std::function<std::unique_ptr<MediaPlayer>()>;
 
 class TForm1 : public QWidget
 {

@@ -17,6 +17,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 namespace {
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void bellPlaysAtBellVolume();
     void breakInsteadOfEndOnAllButLastScheme();
     void storedSoundSettingsReachTheControls();
+    void listenPicturePlaysTheListedFile();
 
 private:
     std::unique_ptr<TempDataFolder> m_data;
@@ -196,6 +198,19 @@ void TestBreakMusic::storedSoundSettingsReachTheControls()
     QVERIFY(!Form3->CheckBox3->isChecked());
     for (const char *folder : { "local", "music", "server" })
         QVERIFY(QFileInfo(m_data->path(QLatin1String(folder))).isDir());
+}
+
+void TestBreakMusic::listenPicturePlaysTheListedFile()
+{
+    Form3->Memo3 = QStringList { "/d/sound/1/peremena/a.mp3", "/d/sound/1/peremena/sub/b.mp3" };
+    Form3->ComboBox2->addItems({ "a.mp3", "b.mp3" });
+    Form3->ComboBox2->setCurrentIndex(1);
+    Form3->TrackBar1->setValue(20);
+    QTest::mouseClick(Form3->Image6, Qt::LeftButton);
+    auto *listen = static_cast<RecordingPlayer *>(Form3->MediaPlayer1);
+    QCOMPARE(listen->played(), QStringList { "/d/sound/1/peremena/sub/b.mp3" });
+    QVERIFY(listen->calls.contains(QStringLiteral("volume 0.2")));
+    QVERIFY(bellPlayer()->played().isEmpty());
 }
 
 QTEST_MAIN(TestBreakMusic)

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void bellPlaysToItsEnd();
+    void missingBellIsSkippedAndTheNextRings();
     void musicPlaysInOrderWrapsAndStops();
 
 private:
@@ -63,6 +64,21 @@ void TestRealPlayer::bellPlaysToItsEnd()
     QVERIFY(ended.wait(5000));
     QCOMPARE(failed.count(), 0);
     QVERIFY(!Form1->MediaPlayer1->isPlaying());
+}
+
+void TestRealPlayer::missingBellIsSkippedAndTheNextRings()
+{
+    Form3->sRadioButton4->setChecked(true); // ring, whose files this folder lacks
+    QSignalSpy failed(Form1->MediaPlayer1, &MediaPlayer::failed);
+    Form1->PlayBell(BellEvent::Break);
+    QVERIFY(failed.wait(5000));
+
+    const QString ring = m_data->path(QStringLiteral("sound/2/begin.mp3"));
+    QDir().mkpath(QFileInfo(ring).path());
+    writeSilentWav(ring, 300); // the player recognises the content, whatever the name says
+    QSignalSpy ended(Form1->MediaPlayer1, &MediaPlayer::finished);
+    Form1->PlayBell(BellEvent::LessonStart);
+    QVERIFY(ended.wait(5000));
 }
 
 void TestRealPlayer::musicPlaysInOrderWrapsAndStops()

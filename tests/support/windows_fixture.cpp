@@ -12,7 +12,7 @@ void createWindows(const PlayerFactory &makePlayer)
     resetGlobals();
     Form1 = new TForm1(makePlayer);
     Form2 = new TForm2;
-    Form3 = new TForm3;
+    Form3 = new TForm3(makePlayer);
     Form4 = new TForm4;
 }
 

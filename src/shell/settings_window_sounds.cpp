@@ -1,0 +1,118 @@
+// The settings window's sound controls: bell kind, volumes, the sound choice of each event and
+// the listen pictures beside the lists.
+#include "shell/settings_window.h"
+
+#include "common/globals.h"
+#include "shell/named_control.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QSlider *volumeSlider(QWidget *parent, const char *name)
+{
+    auto *slider = named(new QSlider(Qt::Horizontal, parent), name);
+    slider->setRange(0, 100);
+    slider->setSingleStep(1);
+    return slider;
+}
+
+// One event's "Выбранное" / "Случайное" pair over its file list, as its own exclusive group.
+QGroupBox *soundChoiceBox(const QString &title, QRadioButton *chosen, QRadioButton *random,
+                          QComboBox *list, QToolButton *listen, QWidget *parent)
+{
+    auto *box = new QGroupBox(title, parent);
+    auto *group = new QButtonGroup(box);
+    group->addButton(chosen);
+    group->addButton(random);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(chosen);
+    layout->addWidget(random);
+    auto *listRow = new QHBoxLayout;
+    listRow->addWidget(list, 1);
+    listRow->addWidget(listen);
+    layout->addLayout(listRow);
+    return box;
+}
+
+} // namespace
+
+QWidget *TForm3::buildSoundBox()
+{
+    auto *box = new QWidget(this);
+    auto *kindBox = named(new QGroupBox(box), "sGroupBox4");
+    sRadioButton3 = named(new QRadioButton(QStringLiteral("Голос"), kindBox), "sRadioButton3");
+    sRadioButton4 = named(new QRadioButton(QStringLiteral("Звонок"), kindBox), "sRadioButton4");
+    sRadioButton3->setChecked(true);
+    auto *kindLayout = new QVBoxLayout(kindBox);
+    kindLayout->addWidget(sRadioButton3);
+    kindLayout->addWidget(sRadioButton4);
+
+    auto *volumeBox = new QGroupBox(QStringLiteral("Громкость"), box);
+    TrackBar1 = volumeSlider(volumeBox, "TrackBar1");
+    TrackBar2 = volumeSlider(volumeBox, "TrackBar2");
+    auto *volumeLayout = new QVBoxLayout(volumeBox);
+    volumeLayout->addWidget(TrackBar1);
+    volumeLayout->addWidget(TrackBar2);
+
+    auto *soundBox = named(new QGroupBox(QStringLiteral("Звук"), box), "GroupBox3");
+    RadioButton1 = named(new QRadioButton(QStringLiteral("Выбранное")), "RadioButton1");
+    RadioButton2 = named(new QRadioButton(QStringLiteral("Случайное")), "RadioButton2");
+    RadioButton3 = named(new QRadioButton(QStringLiteral("Выбранное")), "RadioButton3");
+    RadioButton4 = named(new QRadioButton(QStringLiteral("Случайное")), "RadioButton4");
+    RadioButton5 = named(new QRadioButton(QStringLiteral("Выбранное")), "RadioButton5");
+    RadioButton6 = named(new QRadioButton(QStringLiteral("Случайное")), "RadioButton6");
+    ComboBox1 = named(new QComboBox, "ComboBox1");
+    ComboBox2 = named(new QComboBox, "ComboBox2");
+    ComboBox3 = named(new QComboBox, "ComboBox3");
+    Image5 = named(new QToolButton, "Image5");
+    Image6 = named(new QToolButton, "Image6");
+    Image7 = named(new QToolButton, "Image7");
+    for (QToolButton *listen : { Image5, Image6, Image7 }) {
+        listen->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+        connect(listen, &QToolButton::clicked, this, &TForm3::Image5Click);
+    }
+    RadioButton1->setChecked(true);
+    RadioButton4->setChecked(true);
+    RadioButton6->setChecked(true);
+    auto *soundLayout = new QHBoxLayout(soundBox);
+    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Начало урока"), RadioButton1,
+                                          RadioButton2, ComboBox1, Image5, soundBox));
+    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Перемена"), RadioButton3, RadioButton4,
+                                          ComboBox2, Image6, soundBox));
+    soundLayout->addWidget(soundChoiceBox(QStringLiteral("Окончание уроков"), RadioButton5,
+                                          RadioButton6, ComboBox3, Image7, soundBox));
+
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *top = new QHBoxLayout;
+    top->addWidget(kindBox);
+    top->addWidget(volumeBox);
+    layout->addLayout(top);
+    layout->addWidget(soundBox);
+    return box;
+}
+
+void TForm3::Image5Click()
+{
+    // The list's full path, so a file found in a subfolder is played from where it lies.
+    const QString name = sender() ? sender()->objectName() : QStringLiteral("Image5");
+    const auto [files, list] = name == QLatin1String("Image6") ? std::pair { &Memo3, ComboBox2 }
+        : name == QLatin1String("Image7")                      ? std::pair { &Memo4, ComboBox3 }
+                                                               : std::pair { &Memo2, ComboBox1 };
+    const QString file = files->value(list->currentIndex());
+    if (file.isEmpty())
+        return;
+    MediaPlayer1->clear();
+    MediaPlayer1->setFileName(file);
+    MediaPlayer1->setVolume(TrackBar1->value() / 100.0);
+    MediaPlayer1->play();
+}
