@@ -4,6 +4,12 @@ QString adr;
 QString dir_spis = QStringLiteral("local");
 int Switch = 1;
 
+QString ip_serv;
+QString port_serv;
+QString port_HTTP;
+QString login_HTTP;
+QString pas_HTTP;
+
 Zvon zvon;
 Shema shema;
 int shem_num = 0;
@@ -31,6 +37,11 @@ void resetGlobals()
     adr.clear();
     dir_spis = QStringLiteral("local");
     Switch = 1;
+    ip_serv.clear();
+    port_serv.clear();
+    port_HTTP.clear();
+    login_HTTP.clear();
+    pas_HTTP.clear();
     zvon = {};
     shema = {};
     shem_num = 0;

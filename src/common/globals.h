@@ -10,6 +10,13 @@ extern QString adr; // data folder, the process's current directory at start, no
 extern QString dir_spis; // mode folder under adr: "local" or "server"
 extern int Switch; // 0 server mode, 1 local mode
 
+// School server
+extern QString ip_serv; // server address, also the HTTP host
+extern QString port_serv; // TCP port of the handshake, as typed
+extern QString port_HTTP; // HTTP port from the handshake reply
+extern QString login_HTTP; // HTTP user name from the handshake reply
+extern QString pas_HTTP; // HTTP password from the handshake reply
+
 // Schedule in force and under edit
 extern Zvon zvon; // times of the scheme in force, read by the status engine
 extern Shema shema; // raw fields of the scheme shown in the editor

@@ -7,6 +7,18 @@
 #include <QFile>
 #include <QSaveFile>
 
+namespace {
+
+void dropCarriageReturns(QStringList &lines)
+{
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+}
+
+} // namespace
+
 QStringList TextFile::readLines(const QString &path)
 {
     QFile file(path);
@@ -16,10 +28,7 @@ QStringList TextFile::readLines(const QString &path)
     QStringList lines = Cp1251::decode(file.readAll()).split(QLatin1Char('\n'));
     if (lines.last().isEmpty())
         lines.removeLast();
-    for (QString &line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
+    dropCarriageReturns(lines);
     return lines;
 }
 
@@ -32,4 +41,11 @@ void TextFile::writeLines(const QString &path, const QStringList &lines)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw AppError(
             QStringLiteral("Не удалось записать файл %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void TextFile::writeText(const QString &path, const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    dropCarriageReturns(lines);
+    writeLines(path, lines);
 }

@@ -13,4 +13,7 @@ QStringList readLines(const QString &path);
 // Replaces the file with the lines, each followed by CR LF.
 void writeLines(const QString &path, const QStringList &lines);
 
+// Replaces the file with the text, its line ends made CR LF, followed by one more CR LF.
+void writeText(const QString &path, const QString &text);
+
 } // namespace TextFile

@@ -38,8 +38,5 @@ void fillVoiceLists()
 void startUp()
 {
     fillVoiceLists();
-    Form3->LoadSetting();
-    Switch = 1;
-    dir_spis = QStringLiteral("local");
-    Form3->LoadSpisok();
+    Form3->LoadSetting(); // ends by applying the stored mode, which loads the scheme list
 }

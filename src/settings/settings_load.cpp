@@ -3,6 +3,7 @@
 
 #include "common/data_folder.h"
 #include "common/globals.h"
+#include "server/ip_address.h"
 #include "settings/settings_layout.h"
 #include "shell/time_widget.h"
 
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
@@ -52,6 +54,7 @@ void TForm3::LoadSetting()
     soundBox->setVisible(CheckBox1->isChecked());
 
     (readFlag(Cell::BellKindVoice) ? sRadioButton3 : sRadioButton4)->setChecked(true);
+    loadServerAddress();
 
     const bool white = readFlag(Cell::WhiteText);
     (white ? sRadioButton1 : sRadioButton2)->setChecked(true);
@@ -75,7 +78,29 @@ void TForm3::LoadSetting()
     CheckBox6->setChecked(readFlag(Cell::SchemesInOrder));
     CheckBox7->setChecked(readFlag(Cell::BreakInsteadOfEnd));
 
+    // The folders come before the mode, so its one application finds them on a first start too.
     for (const char *folder : { "local", "music", "server" })
         QDir().mkpath(inDataFolder(QLatin1String(folder)));
+    applyStoredMode();
     Form1->resize(Form1->width(), 40);
+}
+
+void TForm3::loadServerAddress()
+{
+    const QString address = readSetting(Cell::ServerAddress);
+    sEdit2->setText(IpRes(address) ? address : QString());
+    ip_serv = sEdit2->text();
+
+    const QString port = readSetting(Cell::ServerPort);
+    bool isNumber = false;
+    const int value = port.toInt(&isNumber);
+    sEdit3->setText(isNumber && value != -1 ? port : QString());
+    port_serv = sEdit3->text();
+}
+
+void TForm3::applyStoredMode()
+{
+    Switch = readFlag(Cell::LocalMode) ? 1 : 0;
+    PologSwitch();
+    DejstvSwitch();
 }

@@ -40,6 +40,7 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
     settingsLayout->addWidget(colourBox);
     settingsLayout->addWidget(CheckBox1);
     settingsLayout->addWidget(buildSoundBox());
+    settingsLayout->addWidget(buildServerBox());
 
     auto *otherBox = named(new QGroupBox(QStringLiteral("Прочее"), this), "Rct_prochee");
     CheckBox2
@@ -69,6 +70,7 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
     auto *listLayout = new QVBoxLayout;
     listLayout->addWidget(CheckBox6);
     listLayout->addWidget(sListView2);
+    listLayout->addWidget(buildSchemeListTools());
     auto *bellsLayout = new QHBoxLayout(bellsBox);
     bellsLayout->addLayout(listLayout);
     bellsLayout->addWidget(sGroupBox6);

@@ -6,13 +6,19 @@
 
 #include <QWidget>
 
+class ModeSwitch;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLineEdit;
 class QListWidget;
+class QMenu;
+class QPushButton;
 class QRadioButton;
 class QSlider;
 class QToolButton;
+class ServerLink;
 
 class TForm3 : public QWidget
 {
@@ -42,7 +48,16 @@ public:
     QCheckBox *CheckBox7; // "Перемена вместо окончания уроков"
     QStringList Memo1; // full paths of the music files
     QStringList Memo2, Memo3, Memo4; // full paths of the voice files: start, break, end
+    QLineEdit *sEdit2; // server address "Адрес (IP)"
+    QLineEdit *sEdit3; // server port "Порт"
+    ModeSwitch *Rectangle21; // "Загружать расписание": knob left server, right local
     QListWidget *sListView2; // the scheme list every part consults
+    QMenu *PopupMenu3; // the list's context menu, attached in local mode only
+    QAction *MenuItem8, *MenuItem9, *E1; // "↑ выше", "↓ ниже", "Удалить"
+    QLineEdit *sEdit6; // name of a new scheme
+    QToolButton *Image4; // "Добавить"
+    QToolButton *Image8; // "Копировать расписание за ..."
+    QPushButton *Rectangle9; // "Сохранить"
     QGroupBox *sGroupBox6; // the editor panel "Время"
     BellGrid grid;
 
@@ -59,8 +74,21 @@ public:
 
     void Image5Click(); // one handler for the three listen pictures
 
+    // Server or local mode, and the cache of downloaded files.
+    ServerLink *link;
+    void Rectangle21MouseUp(int x);
+    void PologSwitch();
+    void DejstvSwitch();
+    void ServLockal();
+    void SaveWeb(const QString &content, const QString &name);
+
 private:
     QWidget *buildSoundBox();
+    void loadServerAddress();
+    void applyStoredMode();
+    QWidget *buildServerBox();
+    QWidget *buildSchemeListTools();
+    void enableSchemeEditing(bool enabled);
 
     std::unique_ptr<MediaPlayer> m_listenPlayer;
 };

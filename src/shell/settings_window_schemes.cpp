@@ -7,26 +7,70 @@
 #include "schedule/scheme_list.h"
 #include "schedule/scheme_name.h"
 #include "schedule/scheme_paths.h"
+#include "server/http_fetch.h"
+#include "server/server_link.h"
+#include "shell/named_control.h"
 #include "shell/time_widget.h"
 #include "timetable/timetable_window.h"
 
 #include <QFile>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
 QString *const messages[] = { &zakonch1, &zakonch2, &zakonch3, &zakonch4 };
 
+// A scheme that fails to download keeps its cached copy, if it has one.
+void downloadScheme(const QString &name)
+{
+    const QString scheme
+        = ZaprosHTTP(serverFileUrl(QStringLiteral("zvonok"), name + QStringLiteral(".ini")));
+    if (scheme != kDownloadError)
+        Form3->SaveWeb(scheme, name);
+}
+
 } // namespace
+
+QWidget *TForm3::buildSchemeListTools()
+{
+    auto *tools = new QWidget(this);
+    sEdit6 = named(new QLineEdit(tools), "sEdit6");
+    Image4 = named(new QToolButton(tools), "Image4");
+    Image4->setText(QStringLiteral("Добавить"));
+    Image8 = named(new QToolButton(tools), "Image8");
+    Image8->setText(QStringLiteral("Копировать расписание за ..."));
+    Rectangle9 = named(new QPushButton(QStringLiteral("Сохранить"), tools), "Rectangle9");
+    PopupMenu3 = named(new QMenu(sListView2), "PopupMenu3");
+    MenuItem8 = named(PopupMenu3->addAction(QStringLiteral("↑ выше")), "MenuItem8");
+    MenuItem9 = named(PopupMenu3->addAction(QStringLiteral("↓ ниже")), "MenuItem9");
+    E1 = named(PopupMenu3->addAction(QStringLiteral("Удалить")), "E1");
+    connect(sListView2, &QListWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        PopupMenu3->popup(sListView2->viewport()->mapToGlobal(at));
+    });
+    auto *layout = new QGridLayout(tools);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(sEdit6, 0, 0);
+    layout->addWidget(Image4, 0, 1);
+    layout->addWidget(Image8, 1, 0);
+    layout->addWidget(Rectangle9, 1, 1);
+    return tools;
+}
 
 void TForm3::LoadSpisok()
 {
     Form1->Timer2->stop();
+    if (Switch != 0)
+        link->Timer2->stop();
     sListView2->clear();
     shema = {};
 
@@ -34,7 +78,11 @@ void TForm3::LoadSpisok()
         const SchemeList list = parseSchemeList(TextFile::readLines(schemeListPath()));
         for (int i = 0; i < 4; ++i)
             *messages[i] = messageOrDefault(i, list.messages[i]);
-        sListView2->addItems(list.names);
+        for (const QString &name : list.names) {
+            sListView2->addItem(name);
+            if (Switch == 0)
+                downloadScheme(name);
+        }
     }
 
     if (sListView2->count() == 0) {

@@ -77,6 +77,7 @@ TForm1::TForm1(const PlayerFactory &makePlayer)
 
     adr = QDir::currentPath();
     move(-width(), -height());
+    buildTray();
     stop_obnov_spis = 0;
     star_status = 0;
     start_prog = 1;

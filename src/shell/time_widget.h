@@ -6,10 +6,14 @@
 #include "schedule/media_player.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class ArrowImage;
+class QAction;
 class QLabel;
+class QMenu;
+class QSystemTrayIcon;
 class QTimer;
 
 class TForm1 : public QWidget
@@ -28,12 +32,17 @@ public:
     QTimer *Timer1; // break music
     MediaPlayer *MediaPlayer1; // bells
     MediaPlayer *MediaPlayer2; // break music
+    QSystemTrayIcon *TrayIcon;
+    QMenu *PopupVCL; // the tray icon's menu
+    std::array<QAction *, 5> mas_popup_men {}; // [2] "Расписание уроков", [3] "Меню", [4] "Выход"
 
     void Timer2Timer();
     void Soob();
     void Image1Click();
     void Image2Click();
     void LoadFile(const QString &im);
+
+    void MenuVCL(); // one click handler for the tray menu entries
 
     // Bells and break music
     void PlayBell(BellEvent event);
@@ -50,6 +59,7 @@ public:
     void placeOverTaskbar();
 
 private:
+    void buildTray();
     QString schemeNameInForce() const;
     void actOnStateChange(int status);
     void playNextTrack();
