@@ -17,7 +17,7 @@ constexpr qsizetype kMaxHeadBytes = 16 * 1024;
 bool isUtf8(const QByteArray &bytes)
 {
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)decoder.decode(bytes);
+    const QString text = decoder.decode(bytes); // decoding happens on conversion to QString
     return !decoder.hasError();
 }
 
