@@ -20,6 +20,8 @@ constexpr int kConnectTimeoutMs = 400;
 constexpr int kReplyPollMs = 200;
 constexpr int kRetryMs = 10 * 1000;
 constexpr int kRefreshMs = 25 * 60 * 1000;
+// A reply is one short line; a server that sends more cannot make the program hold it all.
+constexpr qint64 kReplyBufferBytes = 64 * 1024;
 
 } // namespace
 
@@ -28,6 +30,7 @@ ServerLink::ServerLink(QObject *parent)
       Timer2(new QTimer(this))
 {
     IdTCPClient1->setObjectName(QStringLiteral("IdTCPClient1"));
+    IdTCPClient1->setReadBufferSize(kReplyBufferBytes);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kReplyPollMs);
     Timer2->setObjectName(QStringLiteral("Timer2"));
