@@ -1,13 +1,10 @@
 // Start-up as a user feels it: the time from creating the windows on the demo data until the
 // widget shows its first status, and the resident memory then. One line per figure.
 #include "common/bells_application.h"
-#include "common/globals.h"
 #include "schedule/startup.h"
+#include "shell/all_windows.h"
 #include "shell/qt_media_player.h"
-#include "shell/settings_window.h"
-#include "shell/side_panel.h"
 #include "shell/time_widget.h"
-#include "timetable/timetable_window.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,10 +37,7 @@ int main(int argc, char **argv)
     QElapsedTimer clock;
     clock.start();
     BellsApplication app(argc, argv);
-    Form1 = new TForm1(makeQtMediaPlayer);
-    Form2 = new TForm2;
-    Form3 = new TForm3(makeQtMediaPlayer);
-    Form4 = new TForm4;
+    createAllWindows(makeQtMediaPlayer);
     startUp();
     Form1->Soob();
     const qint64 firstStatusMs = clock.elapsed();

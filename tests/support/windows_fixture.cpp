@@ -2,30 +2,17 @@
 
 #include "common/globals.h"
 #include "settings/settings_store.h"
-#include "shell/settings_window.h"
-#include "shell/side_panel.h"
-#include "shell/time_widget.h"
-#include "timetable/timetable_window.h"
+#include "shell/all_windows.h"
 
 void createWindows(const PlayerFactory &makePlayer)
 {
     resetGlobals();
-    Form1 = new TForm1(makePlayer);
-    Form2 = new TForm2;
-    Form3 = new TForm3(makePlayer);
-    Form4 = new TForm4;
+    createAllWindows(makePlayer);
 }
 
 void destroyWindows()
 {
-    delete Form4;
-    delete Form3;
-    delete Form2;
-    delete Form1;
-    Form4 = nullptr;
-    Form3 = nullptr;
-    Form2 = nullptr;
-    Form1 = nullptr;
+    destroyAllWindows();
     closeSettingsStore();
 }
 

@@ -1,0 +1,26 @@
+#include "shell/all_windows.h"
+
+#include "shell/settings_window.h"
+#include "shell/side_panel.h"
+#include "shell/time_widget.h"
+#include "timetable/timetable_window.h"
+
+void createAllWindows(const PlayerFactory &makePlayer)
+{
+    Form1 = new TForm1(makePlayer);
+    Form2 = new TForm2;
+    Form3 = new TForm3(makePlayer);
+    Form4 = new TForm4;
+}
+
+void destroyAllWindows()
+{
+    delete Form4;
+    delete Form3;
+    delete Form2;
+    delete Form1;
+    Form4 = nullptr;
+    Form3 = nullptr;
+    Form2 = nullptr;
+    Form1 = nullptr;
+}
