@@ -1,40 +1,17 @@
 #include "common/bells_application.h"
 
-#include "common/app_error.h"
+#include "common/error_report.h"
 
-#include <QMessageBox>
-
-namespace {
-
-void showErrorBox(const QString &message)
+BellsApplication::BellsApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    QMessageBox::critical(nullptr, QStringLiteral("Ошибка"), message);
+    // The strip and the side panel are tool windows: closing the last ordinary window (the
+    // settings, a message) must not end a program that runs all day.
+    setQuitOnLastWindowClosed(false);
 }
-
-ErrorReport currentReport = showErrorBox;
-
-} // namespace
-
-void setErrorReport(ErrorReport report)
-{
-    currentReport = report ? report : showErrorBox;
-}
-
-void reportError(const QString &message)
-{
-    currentReport(message);
-}
-
-BellsApplication::BellsApplication(int &argc, char **argv) : QApplication(argc, argv) { }
 
 bool BellsApplication::notify(QObject *receiver, QEvent *event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const AppError &error) {
-        reportError(error.message());
-    } catch (const std::exception &error) {
-        reportError(QString::fromLocal8Bit(error.what()));
-    }
-    return false;
+    bool handled = false;
+    reportingErrors([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }

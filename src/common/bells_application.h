@@ -1,5 +1,5 @@
-// The application object: its notify() is the general error report. A file error that ends an
-// event handler is shown as a modal "Ошибка" message and the program goes on.
+// The application object. Its notify() is the general error report: a failure that ends an
+// event handler is shown and the program goes on. Only "Выход" or a code-1 message ends it.
 #pragma once
 
 #include <QApplication>
@@ -10,8 +10,3 @@ public:
     BellsApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
 };
-
-// Shows an error that ended a handler; tests replace the report to see what reached it.
-using ErrorReport = void (*)(const QString &message);
-void setErrorReport(ErrorReport report);
-void reportError(const QString &message);

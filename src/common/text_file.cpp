@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr qint64 kMaxLineBytes = 64 * 1024;
+
 void dropCarriageReturns(QStringList &lines)
 {
     for (QString &line : lines) {
@@ -17,17 +19,36 @@ void dropCarriageReturns(QStringList &lines)
     }
 }
 
+AppError readError(const QString &path)
+{
+    return AppError(
+        QStringLiteral("Не удалось прочитать файл %1").arg(QDir::toNativeSeparators(path)));
+}
+
+// The rest of a line longer than the reader keeps.
+void skipRestOfLine(QFile &file)
+{
+    while (!file.atEnd() && !file.readLine(kMaxLineBytes).endsWith('\n')) { }
+}
+
 } // namespace
 
-QStringList TextFile::readLines(const QString &path)
+QStringList TextFile::readLines(const QString &path, int maxLines)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(
-            QStringLiteral("Не удалось прочитать файл %1").arg(QDir::toNativeSeparators(path)));
-    QStringList lines = Cp1251::decode(file.readAll()).split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast();
+        throw readError(path);
+    QStringList lines;
+    while ((maxLines < 0 || lines.size() < maxLines) && !file.atEnd()) {
+        QByteArray line = file.readLine(kMaxLineBytes);
+        if (line.isEmpty() && file.error() != QFileDevice::NoError)
+            throw readError(path);
+        if (line.endsWith('\n'))
+            line.chop(1);
+        else
+            skipRestOfLine(file);
+        lines << Cp1251::decode(line);
+    }
     dropCarriageReturns(lines);
     return lines;
 }

@@ -7,8 +7,10 @@
 
 namespace TextFile {
 
-// The file's lines without their line ends; a final line end does not add an empty line.
-QStringList readLines(const QString &path);
+// The file's lines without their line ends; a final line end does not add an empty line. At
+// most `maxLines` lines are read (all when negative), each cut at 64 KiB, so a huge file costs
+// no more than the lines a caller needs.
+QStringList readLines(const QString &path, int maxLines = -1);
 
 // Replaces the file with the lines, each followed by CR LF.
 void writeLines(const QString &path, const QStringList &lines);

@@ -71,3 +71,27 @@ void setBellGridBlank(const BellGrid &grid)
     }
     combo_vibor = 1;
 }
+
+bool isBellBoxEditable(bool serverMode, bool listEmpty, int row, int column)
+{
+    if (serverMode || listEmpty)
+        return false;
+    if (column >= 5)
+        return true;
+    return row == 1 && column <= 2;
+}
+
+void setBellGridEditable(const BellGrid &grid, bool serverMode, bool listEmpty)
+{
+    for (int row = 1; row <= kLessonRows; ++row) {
+        for (int column = 1; column <= kGridColumns; ++column)
+            grid.comb[row][column]->setEnabled(
+                isBellBoxEditable(serverMode, listEmpty, row, column));
+    }
+}
+
+void numberBellGridRows(const BellGrid &grid, int nulUr)
+{
+    for (int row = 1; row <= kLessonRows; ++row)
+        grid.labnom[row]->setText(QString::number(row - nulUr));
+}

@@ -26,3 +26,11 @@ BellGrid buildBellGrid(QWidget *parent, int top);
 
 // Puts every list on its blank item without waking the editor's change handler.
 void setBellGridBlank(const BellGrid &grid);
+
+// Whether the user may change box (row, column): never in server mode or with an empty list;
+// otherwise the first lesson's start and every row's length and break, the rest being computed.
+bool isBellBoxEditable(bool serverMode, bool listEmpty, int row, int column);
+void setBellGridEditable(const BellGrid &grid, bool serverMode, bool listEmpty);
+
+// Row labels show the lesson numbers: row r is lesson r - nulUr.
+void numberBellGridRows(const BellGrid &grid, int nulUr);

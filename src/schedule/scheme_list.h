@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <array>
 
+// The lines of the file that are ever read: six header lines and ten names.
+inline constexpr int kSchemeListLines = 16;
+
 struct SchemeList
 {
     std::array<QString, 4> messages; // zakonch1 .. zakonch4, as read (may be empty)

@@ -11,6 +11,14 @@ bool isWindowsDeviceName(const QString &name)
     return device.match(name).hasMatch();
 }
 
+// Both Linux (255 bytes) and Windows (255 UTF-16 units) must hold the file name.
+bool fitsAFileName(const QString &name)
+{
+    constexpr qsizetype kMaxFileName = 255;
+    const QString fileName = name + QStringLiteral(".ini");
+    return fileName.size() <= kMaxFileName && fileName.toUtf8().size() <= kMaxFileName;
+}
+
 } // namespace
 
 bool isUsableSchemeName(const QString &name)
@@ -26,7 +34,7 @@ bool isUsableSchemeName(const QString &name)
     if (first == QLatin1Char(' ') || first == QLatin1Char('.') || last == QLatin1Char(' ')
         || last == QLatin1Char('.'))
         return false;
-    if (isWindowsDeviceName(name))
+    if (isWindowsDeviceName(name) || !fitsAFileName(name))
         return false;
     return name.compare(QLatin1String("spisok"), Qt::CaseInsensitive) != 0;
 }

@@ -4,5 +4,6 @@
 #include <QString>
 
 // False for a name that could not be a plain file name in the mode folder on Windows and Linux,
-// or that would clash with the list file "spisok".
+// whose file name (name + ".ini") is longer than 255 bytes in UTF-8 or 255 UTF-16 units, or that
+// would clash with the list file "spisok".
 bool isUsableSchemeName(const QString &name);

@@ -1,19 +1,15 @@
 #include "schedule/status_engine.h"
 
 #include <QRegularExpression>
-#include <array>
 
 namespace {
 
 struct Lesson
 {
-    bool present = false; // the row has a start on this weekday
     int start = 0; // seconds since midnight
     int end = 0;
     std::optional<int> breakSeconds;
 };
-
-using DayLessons = std::array<Lesson, kLessonRows + 1>;
 
 std::optional<int> parseTimeOfDay(const QString &text)
 {
@@ -36,63 +32,68 @@ std::optional<int> parseBreakMinutes(const QString &text)
     return text.toInt();
 }
 
-// The weekday's lessons, or nothing when a time does not parse or the first lesson is missing
-// while later rows hold lessons.
-std::optional<DayLessons> lessonsOfDay(const Zvon &zvon, int weekday)
+// One row of the weekday, parsed when the search reaches it; nothing when a time of it does
+// not parse.
+std::optional<Lesson> lessonOf(const Zvon &zvon, int weekday, int row)
 {
-    DayLessons day;
-    bool anyLesson = false;
-    for (int row = 1; row <= kLessonRows; ++row) {
-        const QString &startText = zvon[row][3 * weekday - 2];
-        if (startText.isEmpty())
-            continue;
-        const auto start = parseTimeOfDay(startText);
-        const auto end = parseTimeOfDay(zvon[row][3 * weekday - 1]);
-        const QString &breakText = zvon[row][3 * weekday];
-        const auto breakMinutes
-            = breakText.isEmpty() ? std::optional<int>() : parseBreakMinutes(breakText);
-        if (!start || !end || (!breakText.isEmpty() && !breakMinutes))
-            return std::nullopt;
-        day[row] = { true, *start, *end,
-                     breakMinutes ? std::optional<int>(*breakMinutes * 60) : std::nullopt };
-        anyLesson = true;
-    }
-    if (anyLesson && !day[1].present)
+    const auto start = parseTimeOfDay(zvon[row][3 * weekday - 2]);
+    const auto end = parseTimeOfDay(zvon[row][3 * weekday - 1]);
+    const QString &breakText = zvon[row][3 * weekday];
+    const auto breakMinutes
+        = breakText.isEmpty() ? std::optional<int>() : parseBreakMinutes(breakText);
+    if (!start || !end || (!breakText.isEmpty() && !breakMinutes))
         return std::nullopt;
-    return day;
+    return Lesson { *start, *end,
+                    breakMinutes ? std::optional<int>(*breakMinutes * 60) : std::nullopt };
 }
 
-// The first row that gives a status; each later test of a row overrides an earlier one.
-std::pair<int, int> searchStatus(const DayLessons &day, int now)
+struct Found
 {
+    int status = StatusNone;
+    int row = 0;
+    Lesson lesson;
+    int firstStart = 0;
+    bool error = false; // the search needed a row whose times do not parse
+};
+
+// The first row that gives a status; each later test of a row overrides an earlier one. Rows
+// are parsed only as the search reaches them, so a bad row spoils only the times that need it.
+Found searchStatus(const Zvon &zvon, int weekday, int now)
+{
+    Found found;
     for (int row = 1; row <= kLessonRows; ++row) {
-        const Lesson &l = day[row];
-        if (!l.present)
+        if (zvon[row][3 * weekday - 2].isEmpty())
             continue;
+        const auto first = parseTimeOfDay(zvon[1][3 * weekday - 2]);
+        const auto l = lessonOf(zvon, weekday, row);
+        if (!first || !l) {
+            found.error = true;
+            return found;
+        }
         int status = StatusNone;
-        if (now < day[1].start)
+        if (now < *first)
             status = StatusBeforeLessons;
-        if (l.start <= now && now < l.end)
+        if (l->start <= now && now < l->end)
             status = StatusLesson;
-        if (l.breakSeconds && now >= l.end && now < l.end + *l.breakSeconds)
+        if (l->breakSeconds && now >= l->end && now < l->end + *l->breakSeconds)
             status = StatusBreak;
-        if (!l.breakSeconds && now >= l.end)
+        if (!l->breakSeconds && now >= l->end)
             status = StatusLessonsOver;
         if (status != StatusNone)
-            return { status, row };
+            return { status, row, *l, *first, false };
     }
-    return { StatusNone, 0 };
+    return found;
 }
 
-int targetOf(const DayLessons &day, int status, int row)
+int targetOf(const Found &found)
 {
-    switch (status) {
+    switch (found.status) {
     case StatusBeforeLessons:
-        return day[1].start;
+        return found.firstStart;
     case StatusLesson:
-        return day[row].end;
+        return found.lesson.end;
     default:
-        return day[row].end + day[row].breakSeconds.value_or(0);
+        return found.lesson.end + found.lesson.breakSeconds.value_or(0);
     }
 }
 
@@ -101,14 +102,15 @@ int targetOf(const DayLessons &day, int status, int row)
 StatusResult evaluateStatus(const StatusInput &input)
 {
     StatusResult result;
-    const auto day = lessonsOfDay(input.zvon, input.weekday);
-    if (!day) {
+    const int now = input.now.hour() * 3600 + input.now.minute() * 60 + input.now.second();
+    const Found found = searchStatus(input.zvon, input.weekday, now);
+    if (found.error) {
         result.scheduleError = true;
         result.secondLine = QStringLiteral("Ошибка в расписании звонков");
         return result;
     }
-    const int now = input.now.hour() * 3600 + input.now.minute() * 60 + input.now.second();
-    const auto [status, row] = searchStatus(*day, now);
+    const int status = found.status;
+    const int row = found.row;
     result.status = status;
     result.row = row;
     if (status == StatusNone) {
@@ -120,7 +122,7 @@ StatusResult evaluateStatus(const StatusInput &input)
         return result;
     }
 
-    const int left = targetOf(*day, status, row) - now;
+    const int left = targetOf(found) - now;
     const int hours = left / 3600;
     const int minutes = left % 3600 / 60;
     const int seconds = left % 60;

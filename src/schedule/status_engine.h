@@ -30,7 +30,7 @@ struct StatusResult
 {
     int status = StatusNone;
     int row = 0; // lesson row the status belongs to
-    bool scheduleError = false; // today's times do not parse; status is then 0
+    bool scheduleError = false; // the search needed a row whose times do not parse; status 0
     QString secondLine; // the widget's second text line
     std::optional<int> stopObnovSpis; // new value of stop_obnov_spis, when the countdown sets it
 };

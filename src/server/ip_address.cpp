@@ -36,5 +36,15 @@ bool IpRes(const QString &address)
 
 bool isPortNumber(const QString &port)
 {
-    return isPlainNumber(port, 5, 65535);
+    return isPlainNumber(port, 5, 65535) && port.toInt() >= 1;
+}
+
+QString plainAddress(const QString &address)
+{
+    if (!IpRes(address))
+        return QString();
+    QStringList parts = address.split(QLatin1Char('.'));
+    for (QString &part : parts)
+        part = QString::number(part.toInt());
+    return parts.join(QLatin1Char('.'));
 }

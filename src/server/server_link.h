@@ -2,6 +2,8 @@
 // the download of the scheme list it leads to, and the link timer that repeats it.
 #pragma once
 
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 
 class QTcpSocket;
@@ -25,4 +27,8 @@ public:
 
 private:
     void showNoServerList(const QString &text);
+    void exchangeFailed();
+
+    QByteArray m_reply; // the pieces of the reply that have arrived so far
+    QElapsedTimer m_replyWait; // since the request was sent
 };

@@ -2,6 +2,7 @@
 // a mode, and the cache that stores downloaded files in the server folder.
 #include "shell/settings_window.h"
 
+#include "common/error_report.h"
 #include "common/globals.h"
 #include "common/text_file.h"
 #include "schedule/scheme_name.h"
@@ -69,10 +70,13 @@ void TForm3::PologSwitch()
 
 void TForm3::DejstvSwitch()
 {
-    writeSetting(Cell::LocalMode, QString::number(Switch));
+    // A mode that cannot be stored (a read-only data folder) is reported, and still applied:
+    // the schedule must run either way.
+    reportingErrors([] { writeSetting(Cell::LocalMode, QString::number(Switch)); });
     Form1->Timer2->stop();
     link->Timer2->stop();
     ServLockal();
+    Pereschet_num_ur();
 }
 
 void TForm3::enableSchemeEditing(bool enabled)
@@ -91,8 +95,8 @@ void TForm3::ServLockal()
     link->Timer2->stop();
     if (Switch != 0) {
         tek_spis.clear();
-        if (link->IdTCPClient1->state() == QAbstractSocket::ConnectedState)
-            link->TCPDis();
+        // Also while the server is closing: a reply polled later must never reach local/.
+        link->TCPDis();
         dir_spis = QStringLiteral("local");
         enableSchemeEditing(true);
         LoadSpisok();
@@ -102,13 +106,16 @@ void TForm3::ServLockal()
         enableSchemeEditing(false);
         link->ServerConekt();
     }
+    ComboEnabl();
 }
 
 void TForm3::SaveWeb(const QString &content, const QString &name)
 {
-    const bool isList = name == QLatin1String("spisok");
-    if (isList) {
-        TextFile::writeText(schemeListPath(), content);
+    if (dir_spis != QLatin1String("server"))
+        return; // downloads go to the cache only, never over the user's local schemes
+    if (name == QLatin1String("spisok")) {
+        // A list that cannot be stored leaves the cached one, which is loaded all the same.
+        reportingErrors([&] { TextFile::writeText(schemeListPath(), content); });
         LoadSpisok();
     } else if (isUsableSchemeName(name)) {
         TextFile::writeText(schemeFilePath(name), content);

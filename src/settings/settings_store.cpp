@@ -1,10 +1,13 @@
 #include "settings/settings_store.h"
 
 #include "common/app_error.h"
+#include "common/clock.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,6 +18,13 @@ extern const char *const settingsTemplateSql;
 namespace {
 
 const QString kConnection = QStringLiteral("settings");
+constexpr int kRows = 9;
+
+struct SettingRow
+{
+    int id;
+    QStringList cells; // set_1, set_2, set_3
+};
 
 bool isKnownCell(const QString &table, const QString &column)
 {
@@ -51,6 +61,105 @@ QStringList templateStatements()
     return statements;
 }
 
+bool runTemplate(QSqlDatabase &db)
+{
+    bool ok = db.transaction();
+    for (const QString &statement : templateStatements()) {
+        if (ok)
+            ok = QSqlQuery(db).exec(statement);
+    }
+    return ok && db.commit();
+}
+
+// Rows 1 to 9 of a settings file (opened for writing, so an interrupted write is rolled back); nothing when it is no SQLite file,
+// is damaged, or lacks the table or a row.
+std::optional<QList<SettingRow>> readSettingRows(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    const QString name = QStringLiteral("settings-check");
+    std::optional<QList<SettingRow>> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery check(db);
+            QSqlQuery select(db);
+            QList<SettingRow> found;
+            if (check.exec(QStringLiteral("PRAGMA quick_check")) && check.next()
+                && check.value(0).toString() == QLatin1String("ok")
+                && select.exec(QStringLiteral("SELECT id, set_1, set_2, set_3 FROM Setting "
+                                              "WHERE id BETWEEN 1 AND 9 ORDER BY id"))) {
+                while (select.next())
+                    found.append({ select.value(0).toInt(),
+                                   { select.value(1).toString(), select.value(2).toString(),
+                                     select.value(3).toString() } });
+            }
+            QSet<int> ids;
+            for (const SettingRow &row : found)
+                ids.insert(row.id);
+            if (ids.size() == kRows)
+                rows = found;
+            check.finish();
+            select.finish();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return rows;
+}
+
+// A free name beside the file: data.bcs.broken-YYYYMMDD-HHMMSS, with -2, -3 ... when taken.
+QString brokenName(const QString &path)
+{
+    const QString base
+        = path + QStringLiteral(".broken-") + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString candidate = base;
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = base + QLatin1Char('-') + QString::number(n);
+    return candidate;
+}
+
+// data.bcs made from the template file when that is a usable settings file, else from the
+// built-in template. A copy of a read-only template is made writable for its owner.
+bool makeFreshFile(const QString &inUse, const QString &templateFile)
+{
+    if (isUsableSettingsFile(templateFile) && QFile::copy(templateFile, inUse)) {
+        QFile::setPermissions(inUse, QFile::permissions(inUse) | QFile::ReadOwner
+                                  | QFile::WriteOwner);
+        if (isUsableSettingsFile(inUse))
+            return true;
+        QFile::remove(inUse); // our own copy, not the user's file
+    }
+    return createSettingsDatabase(inUse) && isUsableSettingsFile(inUse);
+}
+
+// Settings for this run only, from the template file's values when it is usable.
+void openInMemory(const QString &templateFile)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
+    db.setDatabaseName(QStringLiteral(":memory:"));
+    if (!db.open() || !runTemplate(db))
+        return;
+    const auto rows = readSettingRows(templateFile);
+    if (!rows)
+        return;
+    for (const SettingRow &row : *rows) {
+        QSqlQuery update(db);
+        update.prepare(QStringLiteral("UPDATE Setting SET set_1 = ?, set_2 = ?, set_3 = ? "
+                                      "WHERE id = ?"));
+        for (const QString &cell : row.cells)
+            update.addBindValue(cell);
+        update.addBindValue(row.id);
+        update.exec();
+    }
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
 } // namespace
 
 bool createSettingsDatabase(const QString &path)
@@ -60,12 +169,7 @@ bool createSettingsDatabase(const QString &path)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        ok = db.open() && db.transaction();
-        for (const QString &statement : templateStatements()) {
-            if (ok)
-                ok = QSqlQuery(db).exec(statement);
-        }
-        ok = ok && db.commit();
+        ok = db.open() && runTemplate(db);
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
@@ -74,17 +178,45 @@ bool createSettingsDatabase(const QString &path)
     return ok;
 }
 
-void openSettingsStore(const QString &dataFolder)
+bool isUsableSettingsFile(const QString &path)
+{
+    return readSettingRows(path).has_value();
+}
+
+QStringList openSettingsStore(const QString &dataFolder)
 {
     const QString inUse = QDir(dataFolder).filePath(QStringLiteral("data.bcs"));
-    if (!QFile::exists(inUse))
-        QFile::copy(QDir(dataFolder).filePath(QStringLiteral("data.000")), inUse);
-    if (!QFile::exists(inUse))
-        createSettingsDatabase(inUse);
-
+    const QString templateFile = QDir(dataFolder).filePath(QStringLiteral("data.000"));
+    QStringList notices;
     closeSettingsStore();
+
+    bool usable = isUsableSettingsFile(inUse);
+    if (!usable && QFileInfo::exists(inUse)) {
+        const QString keptAs = brokenName(inUse);
+        if (!QFile::rename(inUse, keptAs)) {
+            notices << QStringLiteral("Файл настроек %1 поврежден, и его не удалось сохранить под "
+                                      "другим именем. Настройки взяты из шаблона и не будут "
+                                      "сохранены.")
+                           .arg(native(inUse));
+            openInMemory(templateFile);
+            return notices;
+        }
+        notices << QStringLiteral("Файл настроек %1 поврежден. Он сохранен как %2, а настройки "
+                                  "взяты из шаблона.")
+                       .arg(native(inUse), native(keptAs));
+    }
+    if (!usable)
+        usable = makeFreshFile(inUse, templateFile);
+    if (!usable) {
+        notices << QStringLiteral("Не удалось создать файл настроек %1. Настройки взяты из "
+                                  "шаблона и не будут сохранены.")
+                       .arg(native(inUse));
+        openInMemory(templateFile);
+        return notices;
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
     db.setDatabaseName(inUse);
+    return notices;
 }
 
 void closeSettingsStore()

@@ -3,14 +3,21 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// Makes sure data.bcs exists in the data folder (copied from data.000, or created from the
-// built-in template when that is missing too) and points the store's connection at it.
-void openSettingsStore(const QString &dataFolder);
+// Makes sure a usable data.bcs exists in the data folder and points the store's connection at
+// it. A data.bcs that is no settings database is set aside as data.bcs.broken-YYYYMMDD-HHMMSS
+// and made again from data.000, or from the built-in template when that is missing or broken.
+// Where no file can be made, the settings live in memory for this run. Returns what the user
+// should be told of that, one Russian text per event; empty when all went as usual.
+QStringList openSettingsStore(const QString &dataFolder);
 void closeSettingsStore();
 
 // Creates a database file holding the template's table and values. False when it cannot.
 bool createSettingsDatabase(const QString &path);
+
+// True when the file opens as a SQLite database holding table Setting with rows 1 to 9.
+bool isUsableSettingsFile(const QString &path);
 
 // The cell of column `pole` in row `id`, as stored; the empty text on any error.
 QString SchitDan(const QString &pole, const QString &tbl, const QString &id);

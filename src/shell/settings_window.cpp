@@ -1,6 +1,7 @@
 #include "shell/settings_window.h"
 
 #include "common/data_folder.h"
+#include "common/error_report.h"
 #include "common/globals.h"
 #include "schedule/file_lister.h"
 #include "settings/settings_store.h"
@@ -21,7 +22,8 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), m_listenPlayer(makePlayer())
 {
     MediaPlayer1 = m_listenPlayer.get();
-    openSettingsStore(adr);
+    for (const QString &notice : openSettingsStore(adr))
+        informUser(notice);
 
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("Звенира 1.0.6 (60216)"));

@@ -69,6 +69,10 @@ public:
     void SaveShemaFile(const QString &im); // normalises shema, then writes the scheme's file
     void ListView2Click();
 
+    // The bell time grid: which boxes the user may change, and the lesson numbers of the rows.
+    void ComboEnabl();
+    void Pereschet_num_ur();
+
     // Brings the stored settings into the controls and globals.
     void LoadSetting();
 
@@ -88,6 +92,7 @@ private:
     void applyStoredMode();
     QWidget *buildServerBox();
     QWidget *buildSchemeListTools();
+    void loadSchemeNames();
     void enableSchemeEditing(bool enabled);
 
     std::unique_ptr<MediaPlayer> m_listenPlayer;

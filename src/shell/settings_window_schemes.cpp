@@ -1,6 +1,7 @@
 // The settings window's operations on the scheme list and the scheme files of the mode folder.
 #include "shell/settings_window.h"
 
+#include "common/error_report.h"
 #include "common/globals.h"
 #include "common/text_file.h"
 #include "schedule/scheme_file.h"
@@ -8,6 +9,7 @@
 #include "schedule/scheme_name.h"
 #include "schedule/scheme_paths.h"
 #include "server/http_fetch.h"
+#include "server/refresh_budget.h"
 #include "server/server_link.h"
 #include "shell/named_control.h"
 #include "shell/time_widget.h"
@@ -30,13 +32,15 @@ namespace {
 
 QString *const messages[] = { &zakonch1, &zakonch2, &zakonch3, &zakonch4 };
 
-// A scheme that fails to download keeps its cached copy, if it has one.
-void downloadScheme(const QString &name)
+// A scheme that fails to download or to be stored keeps its cached copy, if it has one, and
+// the load goes on with the next name.
+void downloadScheme(const QString &name, const RefreshBudget &budget)
 {
     const QString scheme
-        = ZaprosHTTP(serverFileUrl(QStringLiteral("zvonok"), name + QStringLiteral(".ini")));
+        = ZaprosHTTP(serverFileUrl(QStringLiteral("zvonok"), name + QStringLiteral(".ini")),
+                     budget.limits(kSchemeFileMaxBytes));
     if (scheme != kDownloadError)
-        Form3->SaveWeb(scheme, name);
+        reportingErrors([&] { Form3->SaveWeb(scheme, name); });
 }
 
 } // namespace
@@ -66,24 +70,39 @@ QWidget *TForm3::buildSchemeListTools()
     return tools;
 }
 
+void TForm3::loadSchemeNames()
+{
+    if (!QFile::exists(schemeListPath()))
+        return;
+    SchemeList list;
+    // A list file that cannot be read is reported and lists nothing.
+    if (!reportingErrors([&] {
+            list = parseSchemeList(TextFile::readLines(schemeListPath(), kSchemeListLines));
+        }))
+        return;
+    for (int i = 0; i < 4; ++i)
+        *messages[i] = messageOrDefault(i, list.messages[i]);
+    const RefreshBudget budget;
+    for (const QString &name : list.names) {
+        sListView2->addItem(name);
+        if (Switch == 0)
+            downloadScheme(name, budget);
+    }
+}
+
 void TForm3::LoadSpisok()
 {
+    // A refresh that brings the scheme in force back keeps the state acted upon, so a bell that
+    // fell due while the refresh blocked still rings on the next tick.
+    const QString inForce = Form1->schemeNameInForce();
+    const int statusActedUpon = star_status;
+    const int silentStart = start_prog;
     Form1->Timer2->stop();
     if (Switch != 0)
         link->Timer2->stop();
     sListView2->clear();
     shema = {};
-
-    if (QFile::exists(schemeListPath())) {
-        const SchemeList list = parseSchemeList(TextFile::readLines(schemeListPath()));
-        for (int i = 0; i < 4; ++i)
-            *messages[i] = messageOrDefault(i, list.messages[i]);
-        for (const QString &name : list.names) {
-            sListView2->addItem(name);
-            if (Switch == 0)
-                downloadScheme(name);
-        }
-    }
+    loadSchemeNames();
 
     if (sListView2->count() == 0) {
         sGroupBox6->setEnabled(false);
@@ -106,12 +125,19 @@ void TForm3::LoadSpisok()
     shem_num = j + 1;
     sListView2->setCurrentRow(j);
     const QString name = sListView2->item(j)->text();
-    LoadShema(name);
-    ListView2Click();
+    // A scheme that cannot be read is reported; the list still comes up and the tick runs.
+    reportingErrors([&] {
+        LoadShema(name);
+        ListView2Click();
+    });
     sGroupBox6->setEnabled(true);
-    Form1->LoadFile(name);
+    reportingErrors([&] { Form1->LoadFile(name); });
     start_prog = 1;
     star_status = 0;
+    if (!tek_spis.isEmpty() && name == tek_spis && inForce == tek_spis) {
+        star_status = statusActedUpon;
+        start_prog = silentStart;
+    }
     Form1->Timer2->start();
 }
 
@@ -130,7 +156,7 @@ void TForm3::LoadShema(const QString &im)
 {
     if (!isUsableSchemeName(im) || !QFile::exists(schemeFilePath(im)))
         return;
-    shema = shemaFromSchemeLines(TextFile::readLines(schemeFilePath(im)));
+    shema = shemaFromSchemeLines(TextFile::readLines(schemeFilePath(im), kLessonRows));
 }
 
 void TForm3::CreateNewShema(const QString &im)
@@ -154,4 +180,14 @@ void TForm3::ListView2Click()
     combo_vibor = 0;
     LoadShema(selected->text());
     combo_vibor = 1;
+}
+
+void TForm3::ComboEnabl()
+{
+    setBellGridEditable(grid, Switch == 0, sListView2->count() == 0);
+}
+
+void TForm3::Pereschet_num_ur()
+{
+    numberBellGridRows(grid, nul_ur);
 }

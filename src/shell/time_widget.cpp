@@ -156,26 +156,30 @@ void TForm1::actOnStateChange(int status)
 void TForm1::Image1Click()
 {
     const int count = Form3->sListView2->count();
-    if (count == 0)
-        return;
-    shem_num = shem_num - 1 < 1 ? count : shem_num - 1;
-    LoadFile(Form3->sListView2->item(shem_num - 1)->text());
+    if (count > 0)
+        stepToScheme(shem_num - 1 < 1 ? count : shem_num - 1);
 }
 
 void TForm1::Image2Click()
 {
     const int count = Form3->sListView2->count();
-    if (count == 0)
-        return;
-    shem_num = shem_num + 1 > count ? 1 : shem_num + 1;
-    LoadFile(Form3->sListView2->item(shem_num - 1)->text());
+    if (count > 0)
+        stepToScheme(shem_num + 1 > count ? 1 : shem_num + 1);
+}
+
+void TForm1::stepToScheme(int position)
+{
+    // The position moves only once the file has loaded, so a scheme that cannot be read never
+    // leaves the strip naming one scheme while it runs another's times.
+    LoadFile(Form3->sListView2->item(position - 1)->text());
+    shem_num = position;
 }
 
 void TForm1::LoadFile(const QString &im)
 {
     if (!isUsableSchemeName(im) || !QFile::exists(schemeFilePath(im)))
         return;
-    zvon = zvonFromSchemeLines(TextFile::readLines(schemeFilePath(im)));
+    zvon = zvonFromSchemeLines(TextFile::readLines(schemeFilePath(im), kLessonRows));
     start_prog = 1;
 }
 

@@ -58,10 +58,13 @@ public:
     // Bottom edge on the bottom of the desktop, centred across the screen, on top again.
     void placeOverTaskbar();
 
+    // The list item at position shem_num: the scheme the strip names; empty when there is none.
+    QString schemeNameInForce() const;
+
 private:
     void buildTray();
-    QString schemeNameInForce() const;
     void actOnStateChange(int status);
+    void stepToScheme(int position);
     void playNextTrack();
     void musicTrackEnded();
     void musicTrackFailed();

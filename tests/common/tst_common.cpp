@@ -1,6 +1,7 @@
 // The code page, the text-file module and the general error report.
 #include "common/app_error.h"
 #include "common/bells_application.h"
+#include "common/error_report.h"
 #include "common/cp1251.h"
 #include "common/text_file.h"
 

@@ -106,7 +106,11 @@ void TestServerLogic::port_data()
     QTest::addColumn<QString>("port");
     QTest::addColumn<bool>("valid");
     QTest::newRow("8080") << "8080" << true;
-    QTest::newRow("0") << "0" << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("leading zero") << "080" << true;
+    QTest::newRow("six digits") << "000080" << false;
+    QTest::newRow("path after the port") << "41961/x?" << false;
     QTest::newRow("65535") << "65535" << true;
     QTest::newRow("65536") << "65536" << false;
     QTest::newRow("70000") << "70000" << false;

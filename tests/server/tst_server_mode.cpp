@@ -243,7 +243,7 @@ void TestServerMode::wrongHttpPortShowsListMissing()
     QTRY_COMPARE_WITH_TIMEOUT(Form1->Label1->text(),
                               QStringLiteral("Список звонков отсутствует на сервере"), 5000);
     QVERIFY(!Form1->Timer2->isActive());
-    QCOMPARE(Form3->link->Timer2->interval(), 25 * 60 * 1000);
+    QCOMPARE(Form3->link->Timer2->interval(), 10000); // one glitch costs seconds, not 25 minutes
     QVERIFY(Form3->link->Timer2->isActive());
     QVERIFY(!Form3->link->Timer1->isActive());
 }

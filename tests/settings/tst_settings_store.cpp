@@ -179,12 +179,11 @@ void TestSettingsStore::writeToMissingRowChangesNothing()
 void TestSettingsStore::failedWriteReachesCaller()
 {
     QTemporaryDir dir;
-    QFile broken(dir.filePath(QStringLiteral("data.bcs")));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write(QByteArray(4096, 'x')); // not a database
-    broken.close();
     openSettingsStore(dir.path());
-    QCOMPARE(readSetting(Cell::BellVolume), QString());
+    QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("80"));
+    // SQLite keeps its rollback journal beside the database; a folder in its place makes every
+    // write fail, whoever runs the test.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("data.bcs-journal")));
     try {
         writeSetting(Cell::BellVolume, QStringLiteral("50"));
         QFAIL("a write that cannot be stored must throw");
@@ -192,6 +191,8 @@ void TestSettingsStore::failedWriteReachesCaller()
         QVERIFY(error.message().startsWith(QStringLiteral("Не удалось сохранить настройку")));
         QVERIFY(error.message().contains(QStringLiteral("data.bcs")));
     }
+    QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("data.bcs-journal")));
+    QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("80"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
