@@ -47,6 +47,8 @@ private Q_SLOTS:
     void writeIsWindows1251WithCrLf();
     void fileErrorsNameThePath();
     void errorInHandlerReachesReport();
+    void eachErrorIsReportedOnce();
+    void readerStopsAfterTheLinesItNeeds();
 };
 
 void TestCommon::codePageMatchesPlatformConverter()
@@ -144,6 +146,37 @@ void TestCommon::errorInHandlerReachesReport()
     QTRY_VERIFY(nextHandlerRan);
     QCOMPARE(reported, QStringList { QStringLiteral("Не удалось прочитать файл x") });
     setErrorReport(nullptr);
+}
+
+void TestCommon::eachErrorIsReportedOnce()
+{
+    reported.clear();
+    setErrorReport(recordReport);
+    const auto failing = [] { throw AppError(QStringLiteral("Не удалось записать файл a")); };
+    QVERIFY(!reportingErrors(failing));
+    QVERIFY(!reportingErrors(failing)); // a timer repeating the same failure
+    QVERIFY(reportingErrors([] { }));
+    reportError(QStringLiteral("Не удалось записать файл b"));
+    QCOMPARE(reported,
+             QStringList({ "Не удалось записать файл a", "Не удалось записать файл b" }));
+    setErrorReport(nullptr);
+}
+
+void TestCommon::readerStopsAfterTheLinesItNeeds()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.ini"));
+    // A million line ends and a line far longer than any the program writes.
+    writeBytes(path, QByteArray("a\r\n") + QByteArray(100 * 1024, 'x') + "\r\nb\r\n"
+                   + QByteArray(1000 * 1000, '\n'));
+    const QStringList lines = TextFile::readLines(path, 16);
+    QCOMPARE(lines.size(), 16);
+    QCOMPARE(lines.at(0), QStringLiteral("a"));
+    QCOMPARE(lines.at(1), QString(64 * 1024 - 1, QLatin1Char('x'))); // cut, the rest dropped
+    QCOMPARE(lines.at(2), QStringLiteral("b"));
+    QCOMPARE(lines.at(15), QString());
+    QCOMPARE(TextFile::readLines(path, 2).size(), 2);
+    QVERIFY_THROWS_EXCEPTION(AppError, TextFile::readLines(dir.path(), 16)); // a folder
 }
 
 int main(int argc, char **argv)

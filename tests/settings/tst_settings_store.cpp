@@ -1,11 +1,14 @@
 // The settings store against real SQLite files: the template and its copy rule, reads that never
 // fail, writes that store exactly what was typed.
 #include "common/app_error.h"
+#include "common/clock.h"
 #include "settings/settings_layout.h"
 #include "settings/settings_store.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +17,52 @@ namespace {
 QString cell(const QString &column, int id)
 {
     return SchitDan(column, QStringLiteral("Setting"), QString::number(id));
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A template of the school's own: its bell volume tells its values from the built-in ones.
+void writeSchoolTemplate(const QString &path)
+{
+    QVERIFY(createSettingsDatabase(path));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("t"));
+    db.setDatabaseName(path);
+    QVERIFY(db.open());
+    QVERIFY(QSqlQuery(db).exec(QStringLiteral("UPDATE Setting SET set_2 = '35' WHERE id = 1")));
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("t"));
+}
+
+// Runs statements on a fresh SQLite file.
+void writeDatabase(const QString &path, const QStringList &statements)
+{
+    {
+        QSqlDatabase db
+            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("w"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        for (const QString &statement : statements)
+            QVERIFY(QSqlQuery(db).exec(statement));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("w"));
+}
+
+QStringList brokenCopies(const QString &folder)
+{
+    return QDir(folder).entryList({ QStringLiteral("data.bcs.broken-*") }, QDir::Files | QDir::Dirs);
 }
 
 } // namespace
@@ -35,6 +84,12 @@ private Q_SLOTS:
     void valuesAreStoredAsTyped();
     void writeToMissingRowChangesNothing();
     void failedWriteReachesCaller();
+    void brokenDatabaseIsSetAside_data();
+    void brokenDatabaseIsSetAside();
+    void setAsideNeverOverwrites();
+    void brokenTemplateGivesBuiltInValues();
+    void readOnlyTemplateGivesWritableCopy();
+    void unwritableFolderKeepsSettingsInMemory();
 };
 
 void TestSettingsStore::builtTemplateHoldsInitialValues_data()
@@ -193,6 +248,130 @@ void TestSettingsStore::failedWriteReachesCaller()
     }
     QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("data.bcs-journal")));
     QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("80"));
+}
+
+void TestSettingsStore::brokenDatabaseIsSetAside_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : { "zero bytes", "random bytes", "Access file", "no Setting table",
+                              "row 9 missing", "cut short", "damaged page", "a folder" })
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void TestSettingsStore::brokenDatabaseIsSetAside()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString inUse = dir.filePath(QStringLiteral("data.bcs"));
+    writeSchoolTemplate(dir.filePath(QStringLiteral("data.000")));
+    if (kind == QLatin1String("zero bytes")) {
+        writeBytes(inUse, QByteArray());
+    } else if (kind == QLatin1String("random bytes")) {
+        QByteArray noise(8192, Qt::Uninitialized);
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+        writeBytes(inUse, noise);
+    } else if (kind == QLatin1String("Access file")) {
+        writeBytes(inUse, QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20)
+                              + QByteArray(4076, '\0'));
+    } else if (kind == QLatin1String("no Setting table")) {
+        writeDatabase(inUse, { "CREATE TABLE Other (id INTEGER)" });
+    } else if (kind == QLatin1String("row 9 missing")) {
+        QVERIFY(createSettingsDatabase(inUse));
+        writeDatabase(inUse, { "DELETE FROM Setting WHERE id = 9" });
+    } else if (kind == QLatin1String("cut short") || kind == QLatin1String("damaged page")) {
+        QVERIFY(createSettingsDatabase(inUse));
+        QByteArray bytes = bytesOf(inUse);
+        QVERIFY(bytes.size() > 4096);
+        if (kind == QLatin1String("cut short"))
+            bytes.truncate(bytes.size() / 2);
+        else
+            bytes.replace(4096, 512, QByteArray(512, '\xAB'));
+        writeBytes(inUse, bytes);
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("data.bcs")));
+    }
+    const bool folder = kind == QLatin1String("a folder");
+    const QByteArray original = bytesOf(inUse);
+
+    Clock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(7, 5, 9)));
+    const QStringList notices = openSettingsStore(dir.path());
+    Clock::useSystem();
+
+    const QString keptAs = dir.filePath(QStringLiteral("data.bcs.broken-20261211-070509"));
+    QCOMPARE(brokenCopies(dir.path()), QStringList { QFileInfo(keptAs).fileName() });
+    QCOMPARE(QFileInfo(keptAs).isDir(), folder);
+    if (!folder)
+        QCOMPARE(bytesOf(keptAs), original);
+    QCOMPARE(notices.size(), 1);
+    QVERIFY(notices.first().contains(QDir::toNativeSeparators(keptAs)));
+    QVERIFY(isUsableSettingsFile(inUse));
+    QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("35")); // the school's template
+    writeSetting(Cell::BellVolume, QStringLiteral("60"));
+    QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("60"));
+
+    closeSettingsStore();
+    QVERIFY(openSettingsStore(dir.path()).isEmpty()); // a good file is left alone
+    QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("60"));
+    QCOMPARE(brokenCopies(dir.path()).size(), 1);
+}
+
+void TestSettingsStore::setAsideNeverOverwrites()
+{
+    QTemporaryDir dir;
+    Clock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(7, 5, 9)));
+    for (const QByteArray &bytes : { QByteArray("first"), QByteArray("second") }) {
+        writeBytes(dir.filePath(QStringLiteral("data.bcs")), bytes);
+        openSettingsStore(dir.path());
+        closeSettingsStore();
+    }
+    Clock::useSystem();
+    QCOMPARE(brokenCopies(dir.path()),
+             QStringList({ "data.bcs.broken-20261211-070509", "data.bcs.broken-20261211-070509-2" }));
+    QCOMPARE(bytesOf(dir.filePath(QStringLiteral("data.bcs.broken-20261211-070509"))),
+             QByteArray("first"));
+    QCOMPARE(bytesOf(dir.filePath(QStringLiteral("data.bcs.broken-20261211-070509-2"))),
+             QByteArray("second"));
+}
+
+void TestSettingsStore::brokenTemplateGivesBuiltInValues()
+{
+    QTemporaryDir dir;
+    const QString templateFile = dir.filePath(QStringLiteral("data.000"));
+    writeBytes(templateFile, QByteArray(0));
+    writeBytes(dir.filePath(QStringLiteral("data.bcs")), QByteArray("junk"));
+    QCOMPARE(openSettingsStore(dir.path()).size(), 1);
+    QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("80"));
+    QVERIFY(readFlag(Cell::LocalMode));
+    QCOMPARE(bytesOf(templateFile), QByteArray()); // the template is never changed
+}
+
+void TestSettingsStore::readOnlyTemplateGivesWritableCopy()
+{
+    QTemporaryDir dir;
+    const QString templateFile = dir.filePath(QStringLiteral("data.000"));
+    writeSchoolTemplate(templateFile);
+    QVERIFY(QFile::setPermissions(templateFile, QFile::ReadOwner | QFile::ReadGroup
+                                      | QFile::ReadOther));
+    QVERIFY(openSettingsStore(dir.path()).isEmpty());
+    QVERIFY(QFile::permissions(dir.filePath(QStringLiteral("data.bcs"))) & QFile::WriteOwner);
+    writeSetting(Cell::BellVolume, QStringLiteral("61"));
+    QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("61"));
+}
+
+void TestSettingsStore::unwritableFolderKeepsSettingsInMemory()
+{
+    // A data folder where no file can be made (here: one that does not exist).
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("gone"));
+    const QStringList notices = openSettingsStore(folder);
+    QCOMPARE(notices.size(), 1);
+    QVERIFY(notices.first().startsWith(QStringLiteral("Не удалось создать файл настроек")));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(readFlag(Cell::LocalMode)); // the built-in template: local mode, bells on
+    QVERIFY(readFlag(Cell::BellsOn));
+    writeSetting(Cell::BellVolume, QStringLiteral("62")); // kept for this run
+    QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("62"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
