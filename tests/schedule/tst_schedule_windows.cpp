@@ -1,6 +1,8 @@
 // The scheme list loaded into the settings window, the widget's scheme in force, its arrows and
 // the once-a-second status tick with its bells, against real files in a temporary data folder.
+#include "common/app_error.h"
 #include "common/clock.h"
+#include "common/error_report.h"
 #include "common/globals.h"
 #include "schedule/scheme_file.h"
 #include "shell/arrow_image.h"
@@ -12,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -54,6 +57,13 @@ void at(const char *time)
 {
     Clock::setFixed(QDateTime(
         kMonday, QTime::fromString(QString::fromLatin1(time), QStringLiteral("HH:mm:ss"))));
+}
+
+QStringList reported;
+
+void recordReport(const QString &message)
+{
+    reported << message;
 }
 
 QString secondLine()
@@ -101,6 +111,11 @@ private Q_SLOTS:
     void breakMusicStartsAndStops();
     void arrowsWrapAndNeverRing_data();
     void arrowsWrapAndNeverRing();
+    void arrowOntoUnreadableSchemeKeepsTheSchemeInForce();
+    void unreadableFilesAreReportedAndTheListComesUp_data();
+    void unreadableFilesAreReportedAndTheListComesUp();
+    void modeThatCannotBeStoredIsStillApplied();
+    void bellGridFollowsModeListAndZeroLesson();
 
 private:
     void loadList(const QStringList &names);
@@ -111,6 +126,8 @@ void TestScheduleWindows::init()
 {
     m_data = std::make_unique<TempDataFolder>();
     createWindows();
+    reported.clear();
+    setErrorReport(recordReport);
     Form3->sRadioButton4->setChecked(true); // ring: one known file per event
     at("07:00:00");
 }
@@ -120,6 +137,7 @@ void TestScheduleWindows::cleanup()
     destroyWindows();
     m_data.reset();
     Clock::useSystem();
+    setErrorReport(nullptr);
 }
 
 void TestScheduleWindows::loadList(const QStringList &names)
@@ -141,7 +159,12 @@ void TestScheduleWindows::missingListShowsEmptyState()
         QVERIFY(!Form1->findChild<ArrowImage *>(QLatin1String(arrow))->isVisibleTo(Form1));
     QCOMPARE(Form2->Rectangle3->property("tag").toInt(), 0);
     QCOMPARE(Form3->grid.comb[4][2]->currentIndex(), 0);
-    QCOMPARE(zakonch1, QString()); // messages keep their values without a list file
+
+    zakonch1 = QStringLiteral("Старое");
+    zakonch3 = QStringLiteral("Старое утро");
+    Form3->LoadSpisok();
+    QCOMPARE(zakonch1, QStringLiteral("Старое")); // messages keep their values without a list file
+    QCOMPARE(zakonch3, QStringLiteral("Старое утро"));
 }
 
 void TestScheduleWindows::headerOnlyListIsEmptyWithDefaults()
@@ -408,6 +431,95 @@ void TestScheduleWindows::arrowsWrapAndNeverRing()
     QCOMPARE(firstLine(), names[to - 1]);
     QVERIFY(rung().isEmpty());
     QCOMPARE(Form3->sListView2->currentRow(), 0);
+}
+
+void TestScheduleWindows::arrowOntoUnreadableSchemeKeepsTheSchemeInForce()
+{
+    m_data->writeLines(QStringLiteral("local/A.ini"), mondayScheme({ { "8:30", "9:15", "" } }));
+    QVERIFY(QDir(m_data->path(QStringLiteral("local"))).mkdir(QStringLiteral("B.ini")));
+    loadList({ "A", "B" });
+    at("08:40:00");
+    Form1->Soob();
+    QVERIFY_THROWS_EXCEPTION(AppError, Form1->Image2Click());
+    QCOMPARE(shem_num, 1);
+    Form1->Soob();
+    QCOMPARE(firstLine(), QStringLiteral("A"));
+    QCOMPARE(secondLine(), QStringLiteral("Идет 1 урок до 9:15. До конца 36 мин."));
+}
+
+void TestScheduleWindows::unreadableFilesAreReportedAndTheListComesUp_data()
+{
+    QTest::addColumn<QString>("folder"); // made a folder in place of the file
+    QTest::addColumn<int>("listed");
+    QTest::newRow("list file") << "local/spisok.ini" << 0;
+    QTest::newRow("first scheme") << "local/B.ini" << 2;
+}
+
+void TestScheduleWindows::unreadableFilesAreReportedAndTheListComesUp()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, listed);
+    m_data->writeLines(QStringLiteral("local/A.ini"), mondayScheme({ { "8:30", "9:15", "" } }));
+    if (!folder.endsWith(QLatin1String("spisok.ini")))
+        m_data->writeLines(QStringLiteral("local/spisok.ini"), kHeader + QStringList { "B", "A" });
+    QVERIFY(QDir().mkpath(m_data->path(folder)));
+    Form3->LoadSpisok(); // must not throw: it runs at start, before the message loop
+    QCOMPARE(reported.size(), 1);
+    QVERIFY(reported.first().contains(QFileInfo(folder).fileName()));
+    QCOMPARE(Form3->sListView2->count(), listed);
+    QCOMPARE(Form1->Timer2->isActive(), listed > 0);
+    if (listed == 0)
+        QCOMPARE(Form1->Label1->text(), QStringLiteral("Список звонков пуст"));
+    else
+        QVERIFY(Form1->Image1->isVisibleTo(Form1));
+}
+
+void TestScheduleWindows::modeThatCannotBeStoredIsStillApplied()
+{
+    m_data->writeLines(QStringLiteral("local/A.ini"),
+                       mondayScheme({ { "8:30", "9:15", "10" }, { "9:25", "10:10", "" } }));
+    m_data->writeLines(QStringLiteral("local/spisok.ini"), kHeader + QStringList { "A" });
+    // A folder where SQLite keeps its journal: every write of the settings fails.
+    QVERIFY(QDir(m_data->path(QString())).mkdir(QStringLiteral("data.bcs-journal")));
+    Switch = 1;
+    Form3->DejstvSwitch();
+    Form3->DejstvSwitch();
+    QCOMPARE(reported.size(), 1); // once, however often it fails
+    QVERIFY(reported.first().contains(QStringLiteral("data.bcs")));
+    QCOMPARE(Form3->sListView2->count(), 1);
+    QVERIFY(Form1->Timer2->isActive());
+    at("09:20:00");
+    Form1->Soob();
+    QCOMPARE(secondLine(), QStringLiteral("Перемена. 2 урок через 6 мин. в 9:25"));
+    at("09:25:00");
+    Form1->Soob();
+    QCOMPARE(rung(), QStringList({ "begin.mp3" }));
+}
+
+void TestScheduleWindows::bellGridFollowsModeListAndZeroLesson()
+{
+    const auto editable = [] {
+        QStringList rows;
+        for (int row = 1; row <= 10; ++row) {
+            QString marks;
+            for (int column = 1; column <= 6; ++column)
+                marks += Form3->grid.comb[row][column]->isEnabled() ? QLatin1Char('x')
+                                                                     : QLatin1Char('.');
+            rows << marks;
+        }
+        return rows;
+    };
+    Switch = 1;
+    Form3->DejstvSwitch(); // no list: nothing to edit
+    QCOMPARE(editable(), QStringList(10, QStringLiteral("......")));
+    QCOMPARE(Form3->grid.labnom[1]->text(), QStringLiteral("1"));
+
+    m_data->writeLines(QStringLiteral("local/spisok.ini"), kHeader + QStringList { "A" });
+    nul_ur = 1;
+    Form3->DejstvSwitch();
+    QCOMPARE(editable(), QStringList({ "xx..xx" }) + QStringList(9, QStringLiteral("....xx")));
+    QCOMPARE(Form3->grid.labnom[1]->text(), QStringLiteral("0"));
+    QCOMPARE(Form3->grid.labnom[10]->text(), QStringLiteral("9"));
 }
 
 QTEST_MAIN(TestScheduleWindows)

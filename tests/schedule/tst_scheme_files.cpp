@@ -82,16 +82,18 @@ void TestSchemeFiles::zvonFromExampleLine()
 void TestSchemeFiles::zvonFieldRules()
 {
     // Blank hour with a minute: no start. Hour with blank minute: "H:". Field 5 is never read.
-    const Zvon z = zvonFromSchemeLines({ lineOf({
-        " :30:9:15:xx: :",
-        "8: :9: :45:",
-    }) });
+    // The second group's break is written as line 10's save writes it: no characters at all.
+    const QString line = lineOf({ " :30:9:15:xx: :", "8: :9: :45::" });
+    QCOMPARE(parseSchemeLine(line).size(), 42);
+    QCOMPARE(parseSchemeLine(line).at(11), QString());
+    const Zvon z = zvonFromSchemeLines({ line });
     QCOMPARE(z[1][1], QString());
     QCOMPARE(z[1][2], QStringLiteral("9:15"));
     QCOMPARE(z[1][3], QString());
     QCOMPARE(z[1][4], QStringLiteral("8:"));
     QCOMPARE(z[1][5], QStringLiteral("9:"));
-    QCOMPARE(z[1][6], QString()); // line 10's "" break form
+    QCOMPARE(z[1][6], QString());
+    QCOMPARE(z[1][7], QString()); // the groups after it are in their places
 }
 
 void TestSchemeFiles::zvonFromIrregularFiles_data()
@@ -246,6 +248,13 @@ void TestSchemeFiles::schemeNames_data()
     };
     for (const auto &[name, usable] : cases)
         QTest::addRow("%s", name) << QString::fromUtf8(name) << usable;
+    // The file name, name + ".ini", must fit 255 bytes in UTF-8 and 255 UTF-16 units.
+    QTest::newRow("251 ASCII letters") << QString(251, QLatin1Char('a')) << true;
+    QTest::newRow("252 ASCII letters") << QString(252, QLatin1Char('a')) << false;
+    QTest::newRow("300 ASCII letters") << QString(300, QLatin1Char('a')) << false;
+    QTest::newRow("125 Cyrillic letters") << QString(125, QChar(0x0436)) << true;
+    QTest::newRow("126 Cyrillic letters") << QString(126, QChar(0x0436)) << false;
+    QTest::newRow("130 Cyrillic letters") << QString(130, QChar(0x0436)) << false;
 }
 
 void TestSchemeFiles::schemeNames()

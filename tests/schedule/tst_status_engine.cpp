@@ -39,6 +39,8 @@ private Q_SLOTS:
     void evaluation();
     void unparsableTimes_data();
     void unparsableTimes();
+    void badRowSpoilsOnlyTheTimesThatNeedIt_data();
+    void badRowSpoilsOnlyTheTimesThatNeedIt();
     void weekdayNames();
 };
 
@@ -140,6 +142,36 @@ void TestStatusEngine::unparsableTimes()
     QCOMPARE(result.status, 0);
     QCOMPARE(result.secondLine, QStringLiteral("Ошибка в расписании звонков"));
     QVERIFY(!result.stopObnovSpis);
+}
+
+void TestStatusEngine::badRowSpoilsOnlyTheTimesThatNeedIt_data()
+{
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<int>("status"); // -1: the schedule error
+    QTest::addColumn<int>("row");
+    QTest::newRow("before lessons") << "08:00:00" << 1 << 1;
+    QTest::newRow("first lesson") << "08:40:00" << 2 << 1;
+    QTest::newRow("first break") << "09:20:00" << 3 << 1;
+    QTest::newRow("second lesson") << "09:30:00" << 2 << 2;
+    QTest::newRow("second break") << "10:15:00" << 3 << 2;
+    QTest::newRow("the bad row is needed") << "10:20:00" << -1 << 0;
+    QTest::newRow("evening") << "18:00:00" << -1 << 0;
+}
+
+void TestStatusEngine::badRowSpoilsOnlyTheTimesThatNeedIt()
+{
+    // Row 3 has an end without minutes, which the editor never writes.
+    const Zvon z = dayOf(1, { { "8:30", "9:15", "10" }, { "9:25", "10:10", "10" },
+                              { "10:20", "11:", "" } });
+    QFETCH(QString, now);
+    QFETCH(int, status);
+    const StatusResult result = evaluateStatus(
+        { z, 1, QTime::fromString(now, QStringLiteral("HH:mm:ss")), 0, kAfter, kBefore });
+    QCOMPARE(result.scheduleError, status == -1);
+    QCOMPARE(result.status, qMax(status, 0));
+    QTEST(result.row, "row");
+    if (status == -1)
+        QCOMPARE(result.secondLine, QStringLiteral("Ошибка в расписании звонков"));
 }
 
 void TestStatusEngine::weekdayNames()
