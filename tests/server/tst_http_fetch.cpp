@@ -3,6 +3,7 @@
 #include "common/globals.h"
 #include "school_server_thread.h"
 #include "server/http_fetch.h"
+#include "support/scripted_server.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -48,6 +49,10 @@ private Q_SLOTS:
     void oversizedBodyIsAnError();
     void redirectsAreLimitedAndKeepCredentialsHome();
     void serverNeverServesOutsideItsRoot();
+    void brokenRepliesAreErrors_data();
+    void brokenRepliesAreErrors();
+    void schemeFilesAreLimitedTo64KiB();
+    void noTimeLeftSendsNothing();
 
 private:
     QTemporaryDir m_root;
@@ -64,6 +69,8 @@ void TestHttpFetch::initTestCase()
     writeFile(m_root.filePath("root/zvonok/empty.ini"), "");
     writeFile(m_root.filePath("root/zvonok/Вторая смена.ini"), "ok");
     writeFile(m_root.filePath("root/big.ini"), QByteArray(16 * 1024 * 1024 + 1, 'x'));
+    writeFile(m_root.filePath("root/64k.ini"), QByteArray(64 * 1024, 'x'));
+    writeFile(m_root.filePath("root/64k1.ini"), QByteArray(64 * 1024 + 1, '\n'));
     writeFile(m_root.filePath("secret.ini"), "secret");
     m_server = std::make_unique<SchoolServerThread>(SchoolServerConfig {
         m_root.filePath("root"), QStringLiteral("школа"), QStringLiteral("пароль 1") });
@@ -196,6 +203,51 @@ void TestHttpFetch::serverNeverServesOutsideItsRoot()
         QVERIFY2(response.startsWith("HTTP/1.1 404"), target.constData());
         QVERIFY(!response.contains("secret"));
     }
+}
+
+void TestHttpFetch::brokenRepliesAreErrors_data()
+{
+    QTest::addColumn<QByteArray>("reply"); // sent whole, then the connection is closed
+    QTest::addColumn<QString>("result");
+    QTest::newRow("cut inside the headers") << QByteArray("HTTP/1.1 200 OK\r\nContent-Ty")
+                                            << kDownloadError;
+    QTest::newRow("cut inside the status line") << QByteArray("HTTP/1.1 20") << kDownloadError;
+    QTest::newRow("closed without a word") << QByteArray() << kDownloadError;
+    QTest::newRow("cut after the status line") << QByteArray("HTTP/1.1 200 OK\r\n")
+                                               << kDownloadError;
+    QTest::newRow("body shorter than its length")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc") << kDownloadError;
+    QTest::newRow("headers ended, no body")
+        << QByteArray("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n") << QString();
+    QTest::newRow("body up to the close")
+        << QByteArray("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\nabc") << "abc";
+}
+
+void TestHttpFetch::brokenRepliesAreErrors()
+{
+    QFETCH(QByteArray, reply);
+    ScriptedServer server([reply](const QByteArray &) { return answerAtOnce(reply); });
+    port_HTTP = QString::number(server.port());
+    QTEST(ZaprosHTTP(serverFileUrl(QStringLiteral("zvonok"), QStringLiteral("spisok.ini"))),
+          "result");
+}
+
+void TestHttpFetch::schemeFilesAreLimitedTo64KiB()
+{
+    const FetchLimits scheme { 2500, kSchemeFileMaxBytes };
+    const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(port_HTTP);
+    QCOMPARE(ZaprosHTTP(base + QStringLiteral("64k.ini"), scheme).size(), 64 * 1024);
+    QCOMPARE(ZaprosHTTP(base + QStringLiteral("64k1.ini"), scheme), kDownloadError);
+    QCOMPARE(ZaprosHTTP(base + QStringLiteral("64k1.ini")).size(), 64 * 1024 + 1);
+}
+
+void TestHttpFetch::noTimeLeftSendsNothing()
+{
+    const qsizetype before = m_server->server()->receivedAuthorizations().size();
+    QCOMPARE(ZaprosHTTP(serverFileUrl(QStringLiteral("zvonok"), QStringLiteral("spisok.ini")),
+                        { 0, kSchemeFileMaxBytes }),
+             kDownloadError);
+    QCOMPARE(m_server->server()->receivedAuthorizations().size(), before);
 }
 
 QTEST_GUILESS_MAIN(TestHttpFetch)

@@ -1,4 +1,5 @@
 // The handshake reply, the address and port checks, and the decoding of a downloaded body.
+#include "common/globals.h"
 #include "server/handshake_reply.h"
 #include "server/http_fetch.h"
 #include "server/ip_address.h"
@@ -15,6 +16,8 @@ private Q_SLOTS:
     void address();
     void port_data();
     void port();
+    void plainAddresses_data();
+    void plainAddresses();
     void bodyDecoding_data();
     void bodyDecoding();
 };
@@ -124,6 +127,34 @@ void TestServerLogic::port()
 {
     QFETCH(QString, port);
     QTEST(isPortNumber(port), "valid");
+}
+
+void TestServerLogic::plainAddresses_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("plain") << "192.168.1.10"
+                           << "192.168.1.10";
+    // Octal to the socket layer and libcurl (192.168.1.8); decimal to the user who typed it.
+    QTest::newRow("leading zeros") << "192.168.001.010"
+                                   << "192.168.1.10";
+    QTest::newRow("a name lookup to Qt") << "08.0.0.1"
+                                         << "8.0.0.1";
+    QTest::newRow("all zeros") << "000.000.000.000"
+                               << "0.0.0.0";
+    QTest::newRow("not an address") << "school.local" << QString();
+    QTest::newRow("empty") << "" << QString();
+}
+
+void TestServerLogic::plainAddresses()
+{
+    QFETCH(QString, typed);
+    QTEST(plainAddress(typed), "plain");
+    ip_serv = typed;
+    port_HTTP = QStringLiteral("8080");
+    if (!plainAddress(typed).isEmpty())
+        QCOMPARE(serverFileUrl(QStringLiteral("zvonok"), QStringLiteral("spisok.ini")),
+                 QStringLiteral("http://%1:8080/zvonok/spisok.ini").arg(plainAddress(typed)));
 }
 
 void TestServerLogic::bodyDecoding_data()
