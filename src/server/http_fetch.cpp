@@ -111,7 +111,8 @@ QString ZaprosHTTP(const QString &url, const FetchLimits &limits)
 
     curl_easy_setopt(curl, CURLOPT_URL, address.constData());
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, request.headers());
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, std::min(kConnectTimeoutMs, limits.timeoutMs));
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
+                     std::min(kConnectTimeoutMs, limits.timeoutMs));
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, limits.timeoutMs);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
@@ -143,5 +144,6 @@ QString ZaprosHTTP(const QString &url, const FetchLimits &limits)
 QString serverFileUrl(const QString &folder, const QString &fileName)
 {
     return QStringLiteral("http://%1:%2/%3/%4")
-        .arg(plainAddress(ip_serv), port_HTTP, folder, QString::fromLatin1(QUrl::toPercentEncoding(fileName)));
+        .arg(plainAddress(ip_serv), port_HTTP, folder,
+             QString::fromLatin1(QUrl::toPercentEncoding(fileName)));
 }

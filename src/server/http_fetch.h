@@ -28,6 +28,6 @@ QString ZaprosHTTP(const QString &url, const FetchLimits &limits = {});
 // bytes are not valid in it.
 bool decodeBody(const QByteArray &body, const QByteArray &contentType, QString &text);
 
-// "http://" + ip_serv (in plain decimal) + ":" + port_HTTP + "/" + folder + "/" + the file name percent-encoded as a
-// UTF-8 path segment.
+// "http://" + ip_serv (in plain decimal) + ":" + port_HTTP + "/" + folder + "/" + the file name
+// percent-encoded as a UTF-8 path segment.
 QString serverFileUrl(const QString &folder, const QString &fileName);

@@ -27,6 +27,7 @@ FetchLimits RefreshBudget::limits(qsizetype maxBytes) const
 {
     FetchLimits limits;
     limits.maxBytes = maxBytes;
-    limits.timeoutMs = std::min<long>(limits.timeoutMs, static_cast<long>(current->remainingTime()));
+    limits.timeoutMs
+        = std::min<long>(limits.timeoutMs, static_cast<long>(current->remainingTime()));
     return limits;
 }

@@ -32,7 +32,7 @@ const QByteArray kReplyStart = QByteArrayLiteral("conec");
 bool mayBeReply(const QByteArray &text)
 {
     return text.size() >= kReplyStart.size() ? text.startsWith(kReplyStart)
-                                              : kReplyStart.startsWith(text);
+                                             : kReplyStart.startsWith(text);
 }
 
 } // namespace

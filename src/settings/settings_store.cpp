@@ -71,8 +71,8 @@ bool runTemplate(QSqlDatabase &db)
     return ok && db.commit();
 }
 
-// Rows 1 to 9 of a settings file (opened for writing, so an interrupted write is rolled back); nothing when it is no SQLite file,
-// is damaged, or lacks the table or a row.
+// Rows 1 to 9 of a settings file (opened for writing, so an interrupted write is rolled back);
+// nothing when it is no SQLite file, is damaged, or lacks the table or a row.
 std::optional<QList<SettingRow>> readSettingRows(const QString &path)
 {
     if (!QFileInfo(path).isFile())
@@ -112,8 +112,8 @@ std::optional<QList<SettingRow>> readSettingRows(const QString &path)
 // A free name beside the file: data.bcs.broken-YYYYMMDD-HHMMSS, with -2, -3 ... when taken.
 QString brokenName(const QString &path)
 {
-    const QString base
-        = path + QStringLiteral(".broken-") + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = path + QStringLiteral(".broken-")
+        + Clock::now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString candidate = base;
     for (int n = 2; QFileInfo::exists(candidate); ++n)
         candidate = base + QLatin1Char('-') + QString::number(n);
@@ -125,8 +125,8 @@ QString brokenName(const QString &path)
 bool makeFreshFile(const QString &inUse, const QString &templateFile)
 {
     if (isUsableSettingsFile(templateFile) && QFile::copy(templateFile, inUse)) {
-        QFile::setPermissions(inUse, QFile::permissions(inUse) | QFile::ReadOwner
-                                  | QFile::WriteOwner);
+        QFile::setPermissions(inUse,
+                              QFile::permissions(inUse) | QFile::ReadOwner | QFile::WriteOwner);
         if (isUsableSettingsFile(inUse))
             return true;
         QFile::remove(inUse); // our own copy, not the user's file

@@ -1,9 +1,10 @@
 // The code page, the text-file module and the general error report.
 #include "common/app_error.h"
 #include "common/bells_application.h"
-#include "common/error_report.h"
 #include "common/cp1251.h"
+#include "common/error_report.h"
 #include "common/text_file.h"
+#include "support/file_bytes.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -18,19 +19,6 @@ QStringList reported;
 void recordReport(const QString &message)
 {
     reported << message;
-}
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -98,7 +86,7 @@ void TestCommon::readLineEnds()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("f.ini"));
     QFETCH(QByteArray, bytes);
-    writeBytes(path, bytes);
+    QVERIFY(writeBytes(path, bytes));
     QTEST(TextFile::readLines(path), "lines");
 }
 
@@ -107,9 +95,9 @@ void TestCommon::writeIsWindows1251WithCrLf()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Схема.ini"));
     TextFile::writeLines(path, { QStringLiteral("Урок"), QString(), QStringLiteral("x") });
-    QCOMPARE(contentsOf(path), QByteArray("\xD3\xF0\xEE\xEA\r\n\r\nx\r\n"));
+    QCOMPARE(bytesOf(path), QByteArray("\xD3\xF0\xEE\xEA\r\n\r\nx\r\n"));
     TextFile::writeLines(path, { QStringLiteral("y") });
-    QCOMPARE(contentsOf(path), QByteArray("y\r\n"));
+    QCOMPARE(bytesOf(path), QByteArray("y\r\n"));
 }
 
 void TestCommon::fileErrorsNameThePath()
@@ -155,10 +143,9 @@ void TestCommon::eachErrorIsReportedOnce()
     const auto failing = [] { throw AppError(QStringLiteral("Не удалось записать файл a")); };
     QVERIFY(!reportingErrors(failing));
     QVERIFY(!reportingErrors(failing)); // a timer repeating the same failure
-    QVERIFY(reportingErrors([] { }));
+    QVERIFY(reportingErrors([] {}));
     reportError(QStringLiteral("Не удалось записать файл b"));
-    QCOMPARE(reported,
-             QStringList({ "Не удалось записать файл a", "Не удалось записать файл b" }));
+    QCOMPARE(reported, QStringList({ "Не удалось записать файл a", "Не удалось записать файл b" }));
     setErrorReport(nullptr);
 }
 
@@ -167,8 +154,9 @@ void TestCommon::readerStopsAfterTheLinesItNeeds()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.ini"));
     // A million line ends and a line far longer than any the program writes.
-    writeBytes(path, QByteArray("a\r\n") + QByteArray(100 * 1024, 'x') + "\r\nb\r\n"
-                   + QByteArray(1000 * 1000, '\n'));
+    QVERIFY(writeBytes(path,
+                       QByteArray("a\r\n") + QByteArray(100 * 1024, 'x') + "\r\nb\r\n"
+                           + QByteArray(1000 * 1000, '\n')));
     const QStringList lines = TextFile::readLines(path, 16);
     QCOMPARE(lines.size(), 16);
     QCOMPARE(lines.at(0), QStringLiteral("a"));

@@ -504,7 +504,7 @@ void TestScheduleWindows::bellGridFollowsModeListAndZeroLesson()
             QString marks;
             for (int column = 1; column <= 6; ++column)
                 marks += Form3->grid.comb[row][column]->isEnabled() ? QLatin1Char('x')
-                                                                     : QLatin1Char('.');
+                                                                    : QLatin1Char('.');
             rows << marks;
         }
         return rows;

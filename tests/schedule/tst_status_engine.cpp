@@ -161,8 +161,8 @@ void TestStatusEngine::badRowSpoilsOnlyTheTimesThatNeedIt_data()
 void TestStatusEngine::badRowSpoilsOnlyTheTimesThatNeedIt()
 {
     // Row 3 has an end without minutes, which the editor never writes.
-    const Zvon z = dayOf(1, { { "8:30", "9:15", "10" }, { "9:25", "10:10", "10" },
-                              { "10:20", "11:", "" } });
+    const Zvon z
+        = dayOf(1, { { "8:30", "9:15", "10" }, { "9:25", "10:10", "10" }, { "10:20", "11:", "" } });
     QFETCH(QString, now);
     QFETCH(int, status);
     const StatusResult result = evaluateStatus(

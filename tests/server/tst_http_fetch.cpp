@@ -209,12 +209,12 @@ void TestHttpFetch::brokenRepliesAreErrors_data()
 {
     QTest::addColumn<QByteArray>("reply"); // sent whole, then the connection is closed
     QTest::addColumn<QString>("result");
-    QTest::newRow("cut inside the headers") << QByteArray("HTTP/1.1 200 OK\r\nContent-Ty")
-                                            << kDownloadError;
+    QTest::newRow("cut inside the headers")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Ty") << kDownloadError;
     QTest::newRow("cut inside the status line") << QByteArray("HTTP/1.1 20") << kDownloadError;
     QTest::newRow("closed without a word") << QByteArray() << kDownloadError;
-    QTest::newRow("cut after the status line") << QByteArray("HTTP/1.1 200 OK\r\n")
-                                               << kDownloadError;
+    QTest::newRow("cut after the status line")
+        << QByteArray("HTTP/1.1 200 OK\r\n") << kDownloadError;
     QTest::newRow("body shorter than its length")
         << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc") << kDownloadError;
     QTest::newRow("headers ended, no body")

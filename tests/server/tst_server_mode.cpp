@@ -3,6 +3,7 @@
 #include "common/app_error.h"
 #include "common/clock.h"
 #include "common/cp1251.h"
+#include "common/error_report.h"
 #include "common/globals.h"
 #include "schedule/scheme_file.h"
 #include "school_server_thread.h"
@@ -13,9 +14,9 @@
 #include "shell/settings_window.h"
 #include "shell/time_widget.h"
 #include "support/data_dir.h"
+#include "support/file_bytes.h"
 #include "support/scripted_server.h"
 #include "support/windows_fixture.h"
-#include "common/error_report.h"
 #include "timetable/timetable_window.h"
 
 #include <QAction>
@@ -42,12 +43,6 @@ namespace {
 
 const QString kUser = QStringLiteral("zvonok");
 const QString kPassword = QStringLiteral("s3cret");
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeUtf8(const QString &path, const QString &text)
 {
@@ -164,10 +159,10 @@ void TestServerMode::handshakeCachesListAndSchemes()
     QVERIFY(!Form3->link->Timer1->isActive());
     QCOMPARE(Form3->link->IdTCPClient1->state(), QAbstractSocket::UnconnectedState);
 
-    QCOMPARE(fileBytes(m_data->path("server/spisok.ini")),
+    QCOMPARE(bytesOf(m_data->path("server/spisok.ini")),
              Cp1251::encode("Конец\r\nКонец 2\r\n---\r\nНачало\r\nНачало 2\r\n---\r\nСервер "
                             "А\r\nСервер Б\r\n\r\n"));
-    const QByteArray scheme = fileBytes(m_data->path("server/Сервер Б.ini"));
+    const QByteArray scheme = bytesOf(m_data->path("server/Сервер Б.ini"));
     QVERIFY(scheme.startsWith("10:00:10:45: : : :"));
     QCOMPARE(scheme.count("\r\n"), 10); // nine between the ten lines, then the cache's own
     QCOMPARE(zakonch1, QStringLiteral("Конец"));
@@ -384,9 +379,9 @@ void TestServerMode::saveWebWritesContentWithLineEnd()
 {
     dir_spis = QStringLiteral("server");
     Form3->SaveWeb(QStringLiteral("a\r\nb\r\n"), QStringLiteral("Схема"));
-    QCOMPARE(fileBytes(m_data->path("server/Схема.ini")), QByteArray("a\r\nb\r\n\r\n"));
+    QCOMPARE(bytesOf(m_data->path("server/Схема.ini")), QByteArray("a\r\nb\r\n\r\n"));
     Form3->SaveWeb(QString(), QStringLiteral("Пусто"));
-    QCOMPARE(fileBytes(m_data->path("server/Пусто.ini")), QByteArray("\r\n"));
+    QCOMPARE(bytesOf(m_data->path("server/Пусто.ini")), QByteArray("\r\n"));
     Form3->SaveWeb(QStringLiteral("x"), QStringLiteral("../escape"));
     QVERIFY(!QFile::exists(m_data->path("escape.ini")));
 
@@ -411,8 +406,10 @@ void TestServerMode::unusableHandshakeRepliesFailSoon_data()
 void TestServerMode::unusableHandshakeRepliesFailSoon()
 {
     QFETCH(QByteArray, reply);
-    ScriptedServer elsewhere([](const QByteArray &) { return answerAtOnce("HTTP/1.1 200 OK\r\n\r\nx"); });
-    m_server->server()->setHandshakeReply(reply.replace("%1", QByteArray::number(elsewhere.port())));
+    ScriptedServer elsewhere(
+        [](const QByteArray &) { return answerAtOnce("HTTP/1.1 200 OK\r\n\r\nx"); });
+    m_server->server()->setHandshakeReply(
+        reply.replace("%1", QByteArray::number(elsewhere.port())));
     useServer();
     QTRY_VERIFY_WITH_TIMEOUT(!Form3->link->Timer1->isActive(), 5000);
     QCOMPARE(elsewhere.connections(), 0); // the credentials went nowhere
@@ -497,7 +494,7 @@ void TestServerMode::oneBadSchemeDoesNotStopTheRest()
     QTRY_COMPARE_WITH_TIMEOUT(Form3->sListView2->count(), 3, 5000);
     setErrorReport(nullptr);
     QCOMPARE(Form3->sListView2->item(2)->text(), QStringLiteral("Сервер Б"));
-    QVERIFY(fileBytes(m_data->path("server/Сервер Б.ini")).startsWith("10:00:10:45:"));
+    QVERIFY(bytesOf(m_data->path("server/Сервер Б.ini")).startsWith("10:00:10:45:"));
     QCOMPARE(reported.size(), 1);
     QVERIFY(reported.first().contains(QStringLiteral("Папка.ini")));
     QVERIFY(Form1->Timer2->isActive());
@@ -514,7 +511,8 @@ void TestServerMode::slowServerBlocksARefreshAtMostThreeSeconds()
         list += names.last().toUtf8() + "\r\n";
     }
     ScriptedServer http([list](const QByteArray &request) {
-        const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: text/plain; charset=utf-8\r\n\r\n";
+        const QByteArray head
+            = "HTTP/1.1 200 OK\r\nContent-Type: text/plain; charset=utf-8\r\n\r\n";
         if (request.startsWith("GET /zvonok/spisok.ini "))
             return answerAtOnce(head + list);
         return answerDripping(head + mondayLesson("9:00", "9:45").toUtf8(), 1000);
@@ -571,8 +569,7 @@ void TestServerMode::switchingToLocalWhileAReplyIsPendingLeavesLocalAlone()
     Form3->ServLockal();
     // The server has answered and closed; the reply waits for the next poll.
     Form3->link->Timer1->stop();
-    QTRY_VERIFY_WITH_TIMEOUT(Form3->link->IdTCPClient1->state()
-                                 != QAbstractSocket::ConnectedState,
+    QTRY_VERIFY_WITH_TIMEOUT(Form3->link->IdTCPClient1->state() != QAbstractSocket::ConnectedState,
                              5000);
     Form3->link->Timer1->start();
 

@@ -4,6 +4,7 @@
 #include "common/clock.h"
 #include "settings/settings_layout.h"
 #include "settings/settings_store.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,19 +18,6 @@ namespace {
 QString cell(const QString &column, int id)
 {
     return SchitDan(column, QStringLiteral("Setting"), QString::number(id));
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // A template of the school's own: its bell volume tells its values from the built-in ones.
@@ -49,8 +37,7 @@ void writeSchoolTemplate(const QString &path)
 void writeDatabase(const QString &path, const QStringList &statements)
 {
     {
-        QSqlDatabase db
-            = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("w"));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("w"));
         db.setDatabaseName(path);
         QVERIFY(db.open());
         for (const QString &statement : statements)
@@ -62,7 +49,8 @@ void writeDatabase(const QString &path, const QStringList &statements)
 
 QStringList brokenCopies(const QString &folder)
 {
-    return QDir(folder).entryList({ QStringLiteral("data.bcs.broken-*") }, QDir::Files | QDir::Dirs);
+    return QDir(folder).entryList({ QStringLiteral("data.bcs.broken-*") },
+                                  QDir::Files | QDir::Dirs);
 }
 
 } // namespace
@@ -265,15 +253,15 @@ void TestSettingsStore::brokenDatabaseIsSetAside()
     const QString inUse = dir.filePath(QStringLiteral("data.bcs"));
     writeSchoolTemplate(dir.filePath(QStringLiteral("data.000")));
     if (kind == QLatin1String("zero bytes")) {
-        writeBytes(inUse, QByteArray());
+        QVERIFY(writeBytes(inUse, QByteArray()));
     } else if (kind == QLatin1String("random bytes")) {
         QByteArray noise(8192, Qt::Uninitialized);
         for (int i = 0; i < noise.size(); ++i)
             noise[i] = static_cast<char>((i * 7919 + 13) % 251);
-        writeBytes(inUse, noise);
+        QVERIFY(writeBytes(inUse, noise));
     } else if (kind == QLatin1String("Access file")) {
-        writeBytes(inUse, QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20)
-                              + QByteArray(4076, '\0'));
+        QVERIFY(writeBytes(
+            inUse, QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(4076, '\0')));
     } else if (kind == QLatin1String("no Setting table")) {
         writeDatabase(inUse, { "CREATE TABLE Other (id INTEGER)" });
     } else if (kind == QLatin1String("row 9 missing")) {
@@ -287,7 +275,7 @@ void TestSettingsStore::brokenDatabaseIsSetAside()
             bytes.truncate(bytes.size() / 2);
         else
             bytes.replace(4096, 512, QByteArray(512, '\xAB'));
-        writeBytes(inUse, bytes);
+        QVERIFY(writeBytes(inUse, bytes));
     } else {
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("data.bcs")));
     }
@@ -321,13 +309,14 @@ void TestSettingsStore::setAsideNeverOverwrites()
     QTemporaryDir dir;
     Clock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(7, 5, 9)));
     for (const QByteArray &bytes : { QByteArray("first"), QByteArray("second") }) {
-        writeBytes(dir.filePath(QStringLiteral("data.bcs")), bytes);
+        QVERIFY(writeBytes(dir.filePath(QStringLiteral("data.bcs")), bytes));
         openSettingsStore(dir.path());
         closeSettingsStore();
     }
     Clock::useSystem();
-    QCOMPARE(brokenCopies(dir.path()),
-             QStringList({ "data.bcs.broken-20261211-070509", "data.bcs.broken-20261211-070509-2" }));
+    QCOMPARE(
+        brokenCopies(dir.path()),
+        QStringList({ "data.bcs.broken-20261211-070509", "data.bcs.broken-20261211-070509-2" }));
     QCOMPARE(bytesOf(dir.filePath(QStringLiteral("data.bcs.broken-20261211-070509"))),
              QByteArray("first"));
     QCOMPARE(bytesOf(dir.filePath(QStringLiteral("data.bcs.broken-20261211-070509-2"))),
@@ -338,8 +327,8 @@ void TestSettingsStore::brokenTemplateGivesBuiltInValues()
 {
     QTemporaryDir dir;
     const QString templateFile = dir.filePath(QStringLiteral("data.000"));
-    writeBytes(templateFile, QByteArray(0));
-    writeBytes(dir.filePath(QStringLiteral("data.bcs")), QByteArray("junk"));
+    QVERIFY(writeBytes(templateFile, QByteArray(0)));
+    QVERIFY(writeBytes(dir.filePath(QStringLiteral("data.bcs")), QByteArray("junk")));
     QCOMPARE(openSettingsStore(dir.path()).size(), 1);
     QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("80"));
     QVERIFY(readFlag(Cell::LocalMode));
@@ -351,8 +340,8 @@ void TestSettingsStore::readOnlyTemplateGivesWritableCopy()
     QTemporaryDir dir;
     const QString templateFile = dir.filePath(QStringLiteral("data.000"));
     writeSchoolTemplate(templateFile);
-    QVERIFY(QFile::setPermissions(templateFile, QFile::ReadOwner | QFile::ReadGroup
-                                      | QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(templateFile,
+                                  QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     QVERIFY(openSettingsStore(dir.path()).isEmpty());
     QVERIFY(QFile::permissions(dir.filePath(QStringLiteral("data.bcs"))) & QFile::WriteOwner);
     writeSetting(Cell::BellVolume, QStringLiteral("61"));

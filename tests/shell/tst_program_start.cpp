@@ -2,6 +2,7 @@
 // set a broken settings file aside and make a usable one, whatever it finds.
 #include "common/text_file.h"
 #include "settings/settings_store.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,23 +13,11 @@
 
 namespace {
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Readable and enterable by everyone, writable by nobody but the owner.
 void openToOthers(const QString &path)
 {
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOther | QFile::ReadGroup
+    QFile::setPermissions(path,
+                          QFile::permissions(path) | QFile::ReadOther | QFile::ReadGroup
                               | (QFileInfo(path).isDir() ? QFile::ExeOther | QFile::ExeGroup
                                                          : QFileDevice::Permissions()));
 }
@@ -46,10 +35,9 @@ private Q_SLOTS:
 void TestProgramStart::comesUpOnBrokenFolders_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind :
-         { "good folder", "zero-byte data.bcs", "data.bcs of random bytes", "data.bcs from Access",
-           "read-only data.000", "list file is a folder", "first scheme is a folder",
-           "folder nobody may write" })
+    for (const char *kind : { "good folder", "zero-byte data.bcs", "data.bcs of random bytes",
+                              "data.bcs from Access", "read-only data.000", "list file is a folder",
+                              "first scheme is a folder", "folder nobody may write" })
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -75,7 +63,7 @@ void TestProgramStart::comesUpOnBrokenFolders()
         broken = QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20) + QByteArray(2028, '\0');
     const bool setsAside = kind.startsWith(QLatin1String("data.bcs")) || kind.startsWith("zero");
     if (setsAside)
-        writeBytes(folder.filePath("data.bcs"), broken);
+        QVERIFY(writeBytes(folder.filePath("data.bcs"), broken));
     if (kind == QLatin1String("read-only data.000"))
         QVERIFY(QFile::setPermissions(folder.filePath("data.000"), QFile::ReadOwner));
     if (kind == QLatin1String("list file is a folder")) {
@@ -93,11 +81,10 @@ void TestProgramStart::comesUpOnBrokenFolders()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     if (kind == QLatin1String("folder nobody may write")) {
-        for (const QString &path : { data.path(), folder.filePath("local"),
-                                     folder.filePath("data.000"),
-                                     folder.filePath("local/spisok.ini"),
-                                     folder.filePath("local/Основное.ini"),
-                                     folder.filePath("local/Вторая.ini") })
+        for (const QString &path :
+             { data.path(), folder.filePath("local"), folder.filePath("data.000"),
+               folder.filePath("local/spisok.ini"), folder.filePath("local/Основное.ini"),
+               folder.filePath("local/Вторая.ini") })
             openToOthers(path);
         if (geteuid() == 0) {
             // Root writes anywhere: run the program as the unprivileged user, from a copy it
