@@ -11,7 +11,10 @@ BellsApplication::BellsApplication(int &argc, char **argv) : QApplication(argc, 
 
 bool BellsApplication::notify(QObject *receiver, QEvent *event)
 {
-    bool handled = false;
-    reportingErrors([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportCaughtError();
+    }
+    return false;
 }

@@ -40,15 +40,26 @@ void reportError(const QString &message)
     errorSink(message);
 }
 
+void reportCaughtError()
+{
+    try {
+        throw;
+    } catch (const AppError &error) {
+        reportError(error.message());
+    } catch (const std::exception &error) {
+        reportError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        reportError(QStringLiteral("Непредвиденная ошибка"));
+    }
+}
+
 bool reportingErrors(const std::function<void()> &step)
 {
     try {
         step();
         return true;
-    } catch (const AppError &error) {
-        reportError(error.message());
-    } catch (const std::exception &error) {
-        reportError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        reportCaughtError();
     }
     return false;
 }

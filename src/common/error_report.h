@@ -13,6 +13,9 @@ void reportError(const QString &message);
 // to its end.
 bool reportingErrors(const std::function<void()> &step);
 
+// Inside a catch block: reports the exception being handled.
+void reportCaughtError();
+
 // Tells the user something that is not a failure (a repaired settings file, say).
 void informUser(const QString &text);
 
