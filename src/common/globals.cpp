@@ -32,6 +32,13 @@ int mus_peremen = 0;
 int combo_vibor = 1;
 int dat_vibor = 1;
 
+int mov = 0;
+int dx = 1;
+int flx = -97;
+int smes = 20;
+
+QString resDial;
+
 void resetGlobals()
 {
     adr.clear();
@@ -59,4 +66,9 @@ void resetGlobals()
     mus_peremen = 0;
     combo_vibor = 1;
     dat_vibor = 1;
+    mov = 0;
+    dx = 1;
+    flx = -97;
+    smes = 20;
+    resDial.clear();
 }

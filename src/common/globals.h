@@ -44,5 +44,14 @@ extern int mus_peremen; // 0 before the first break; 1 next tick starts a track;
 extern int combo_vibor; // editor and sound drop-down lists
 extern int dat_vibor; // timetable date picker
 
+// Side panel
+extern int mov; // 0 closed and at rest; 1 buttons moving; 2 final snap; 3 open
+extern int dx; // direction of the current movement: 1 out, -1 in
+extern int flx; // the panel's left edge at rest; its absolute value is the buttons' open position
+extern int smes; // step of one animation tick
+
+// Answer of the settings window's question: "Да", "Нет", or empty while it is open
+extern QString resDial;
+
 // Puts every global back to its start value (tests).
 void resetGlobals();

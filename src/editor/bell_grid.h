@@ -9,20 +9,26 @@
 
 class QComboBox;
 class QLabel;
+class QRadioButton;
 class QWidget;
 
 constexpr int kGridColumns = 6;
 
 struct BellGrid
 {
+    QWidget *Rectangle16 = nullptr; // the column headings
     std::array<std::array<QComboBox *, kGridColumns + 1>, kLessonRows + 1> comb {};
     std::array<QLabel *, kLessonRows + 1> labnom {}; // row numbers "1" .. "10"
+    std::array<QRadioButton *, kWeekdays + 1> denradbut {}; // weekday pages, Monday first
+    std::array<QLabel *, kWeekdays + 1> denradlab {}; // "пн" .. "вс" under them
 };
 
 // The items of a grid column after the blank item.
 QStringList bellGridColumnItems(int column);
 
-BellGrid buildBellGrid(QWidget *parent, int top);
+// The headings, the grid, the row numbers and the weekday buttons on the box "Время", at
+// the positions of the design: lists 50 wide at x = 30, 90 ... 330, rows 5 apart.
+BellGrid buildBellGrid(QWidget *parent);
 
 // Puts every list on its blank item without waking the editor's change handler.
 void setBellGridBlank(const BellGrid &grid);

@@ -31,7 +31,9 @@ QWidget *TForm3::buildServerBox()
     auto *box = new QWidget(this);
     auto *serverBox = new QGroupBox(QStringLiteral("Сервер"), box);
     sEdit2 = named(new QLineEdit(serverBox), "sEdit2");
+    sEdit2->setAccessibleName(QStringLiteral("Адрес (IP)"));
     sEdit3 = named(new QLineEdit(serverBox), "sEdit3");
+    sEdit3->setAccessibleName(QStringLiteral("Порт"));
     auto *serverLayout = new QGridLayout(serverBox);
     serverLayout->addWidget(new QLabel(QStringLiteral("Адрес (IP)"), serverBox), 0, 0);
     serverLayout->addWidget(sEdit2, 0, 1);
@@ -40,6 +42,7 @@ QWidget *TForm3::buildServerBox()
 
     auto *modeBox = new QGroupBox(QStringLiteral("Загружать расписание"), box);
     Rectangle21 = new ModeSwitch(modeBox);
+    Rectangle21->setAccessibleName(QStringLiteral("Загружать расписание: с сервера или локально"));
     connect(Rectangle21, &ModeSwitch::released, this, &TForm3::Rectangle21MouseUp);
     auto *modeLayout = new QHBoxLayout(modeBox);
     modeLayout->addWidget(new QLabel(QStringLiteral("Сервер"), modeBox));

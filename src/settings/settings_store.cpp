@@ -155,11 +155,6 @@ void openInMemory(const QString &templateFile)
     }
 }
 
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 } // namespace
 
 bool createSettingsDatabase(const QString &path)
@@ -197,20 +192,20 @@ QStringList openSettingsStore(const QString &dataFolder)
             notices << QStringLiteral("Файл настроек %1 поврежден, и его не удалось сохранить под "
                                       "другим именем. Настройки взяты из шаблона и не будут "
                                       "сохранены.")
-                           .arg(native(inUse));
+                           .arg(QFileInfo(inUse).fileName());
             openInMemory(templateFile);
             return notices;
         }
         notices << QStringLiteral("Файл настроек %1 поврежден. Он сохранен как %2, а настройки "
                                   "взяты из шаблона.")
-                       .arg(native(inUse), native(keptAs));
+                       .arg(QFileInfo(inUse).fileName(), QFileInfo(keptAs).fileName());
     }
     if (!usable)
         usable = makeFreshFile(inUse, templateFile);
     if (!usable) {
         notices << QStringLiteral("Не удалось создать файл настроек %1. Настройки взяты из "
                                   "шаблона и не будут сохранены.")
-                       .arg(native(inUse));
+                       .arg(QFileInfo(inUse).fileName());
         openInMemory(templateFile);
         return notices;
     }

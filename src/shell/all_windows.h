@@ -3,6 +3,7 @@
 
 #include "schedule/media_player.h"
 
-// Time widget, timetable window, settings window, side panel; the players come from makePlayer.
+// Time widget, timetable window, settings window, side panel, message window; the players come
+// from makePlayer.
 void createAllWindows(const PlayerFactory &makePlayer);
 void destroyAllWindows();

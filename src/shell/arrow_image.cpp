@@ -1,10 +1,12 @@
 #include "shell/arrow_image.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
-ArrowImage::ArrowImage(Direction direction, const QColor &color, QWidget *parent) : QLabel(parent)
+ArrowImage::ArrowImage(Direction direction, const QColor &color, QWidget *parent)
+    : PictureButton(direction == Left ? QStringLiteral("Предыдущая схема")
+                                      : QStringLiteral("Следующая схема"),
+                    parent)
 {
     constexpr int width = 15;
     constexpr int height = 36;
@@ -25,13 +27,5 @@ ArrowImage::ArrowImage(Direction direction, const QColor &color, QWidget *parent
     painter.end();
     setPixmap(picture);
     setFixedSize(width, height);
-    setCursor(Qt::PointingHandCursor);
     hide();
-}
-
-void ArrowImage::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
-    QLabel::mouseReleaseEvent(event);
 }

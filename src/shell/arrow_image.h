@@ -1,19 +1,14 @@
 // One of the widget's four scheme arrows: a small drawn triangle that reports clicks.
 #pragma once
 
-#include <QColor>
-#include <QLabel>
+#include "shell/picture_button.h"
 
-class ArrowImage : public QLabel
+#include <QColor>
+
+class ArrowImage : public PictureButton
 {
     Q_OBJECT
 public:
     enum Direction { Left, Right };
     ArrowImage(Direction direction, const QColor &color, QWidget *parent);
-
-Q_SIGNALS:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
 };

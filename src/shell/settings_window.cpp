@@ -1,88 +1,106 @@
 #include "shell/settings_window.h"
 
+#include "common/clock.h"
 #include "common/data_folder.h"
 #include "common/error_report.h"
 #include "common/globals.h"
 #include "schedule/file_lister.h"
+#include "schedule/weekday.h"
 #include "settings/settings_store.h"
 #include "shell/named_control.h"
 #include "shell/time_widget.h"
 
+#include <QAbstractSlider>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 TForm3 *Form3 = nullptr;
 
+namespace {
+
+constexpr int kLeftColumnWidth = 689;
+constexpr int kSettingsBoxHeight = 289;
+
+} // namespace
+
 TForm3::TForm3(const PlayerFactory &makePlayer)
-    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), m_listenPlayer(makePlayer())
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      m_listenPlayer(makePlayer())
 {
     MediaPlayer1 = m_listenPlayer.get();
+    // Shown once the message loop runs, when the message window exists.
     for (const QString &notice : openSettingsStore(adr))
-        informUser(notice);
+        QTimer::singleShot(0, [notice] { informUser(notice); });
 
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("Звенира 1.0.6 (60216)"));
+    setFixedSize(950, 782);
 
-    auto *settingsBox = named(new QGroupBox(QStringLiteral("Настройки"), this), "sGroupBox2");
-    auto *colourBox = new QGroupBox(QStringLiteral("Цвет текста на панели задач"), settingsBox);
+    sGroupBox2 = named(new QGroupBox(QStringLiteral("Настройки"), this), "sGroupBox2");
+    sGroupBox2->setFixedHeight(kSettingsBoxHeight);
+    auto *colourBox = new QGroupBox(QStringLiteral("Цвет текста на панели задач"), sGroupBox2);
     sRadioButton1 = named(new QRadioButton(QStringLiteral("Белый"), colourBox), "sRadioButton1");
     sRadioButton2 = named(new QRadioButton(QStringLiteral("Черный"), colourBox), "sRadioButton2");
     sRadioButton1->setChecked(true);
     auto *colourLayout = new QVBoxLayout(colourBox);
     colourLayout->addWidget(sRadioButton1);
     colourLayout->addWidget(sRadioButton2);
-    CheckBox1 = named(new QCheckBox(QStringLiteral("Оповещение"), settingsBox), "CheckBox1");
+    CheckBox1 = named(new QCheckBox(QStringLiteral("Оповещение"), sGroupBox2), "CheckBox1");
     CheckBox1->setChecked(true);
-    auto *settingsLayout = new QHBoxLayout(settingsBox);
-    settingsLayout->addWidget(colourBox);
-    settingsLayout->addWidget(CheckBox1);
-    settingsLayout->addWidget(buildSoundBox());
+    auto *widthBox = new QGroupBox(QStringLiteral("Ширина колонок в расписании"), sGroupBox2);
+    TrackBar3 = named(new QSlider(Qt::Horizontal, widthBox), "TrackBar3");
+    TrackBar3->setRange(55, 100);
+    TrackBar3->setSingleStep(5);
+    TrackBar3->setPageStep(5);
+    TrackBar3->setValue(70);
+    (new QVBoxLayout(widthBox))->addWidget(TrackBar3);
+    auto *firstColumn = new QVBoxLayout;
+    firstColumn->addWidget(colourBox);
+    firstColumn->addWidget(CheckBox1);
+    firstColumn->addWidget(widthBox);
+    firstColumn->addStretch();
+    auto *settingsLayout = new QHBoxLayout(sGroupBox2);
+    settingsLayout->setContentsMargins(6, 4, 6, 4);
+    settingsLayout->addLayout(firstColumn);
+    settingsLayout->addWidget(buildSoundBox(), 1);
     settingsLayout->addWidget(buildServerBox());
 
-    auto *otherBox = named(new QGroupBox(QStringLiteral("Прочее"), this), "Rct_prochee");
-    CheckBox2
-        = named(new QCheckBox(QStringLiteral("Информация на панели задач"), otherBox), "CheckBox2");
-    CheckBox2->setChecked(true);
-    CheckBox3 = named(new QCheckBox(QStringLiteral("Музыка на перемене"), otherBox), "CheckBox3");
-    connect(CheckBox3, &QCheckBox::toggled, this, [](bool on) {
-        if (!on)
-            Form1->StopMusic();
-    });
-    CheckBox4 = named(new QCheckBox(QStringLiteral("Есть нулевой урок"), otherBox), "CheckBox4");
-    CheckBox7 = named(new QCheckBox(QStringLiteral("Перемена вместо окончания уроков"), otherBox),
-                      "CheckBox7");
-    auto *otherLayout = new QVBoxLayout(otherBox);
-    for (QCheckBox *box : { CheckBox2, CheckBox3, CheckBox4, CheckBox7 })
-        otherLayout->addWidget(box);
+    sGroupBox5 = buildBellScheduleBox();
+    Rectangle4 = named(new QWidget(this), "Rectangle4");
+    Rectangle4->setMaximumWidth(kLeftColumnWidth);
+    auto *left = new QVBoxLayout(Rectangle4);
+    left->setContentsMargins(0, 0, 0, 0);
+    left->addWidget(sGroupBox2);
+    left->addWidget(sGroupBox5, 1);
 
-    auto *bellsBox = named(new QGroupBox(QStringLiteral("Расписание звонков"), this), "sGroupBox5");
-    CheckBox6 = named(new QCheckBox(QStringLiteral("Проигрывать схемы по порядку"), bellsBox),
-                      "CheckBox6");
-    sListView2 = named(new QListWidget(bellsBox), "sListView2");
-    sListView2->setFixedWidth(200);
-    connect(sListView2, &QListWidget::itemClicked, this, &TForm3::ListView2Click);
-    sGroupBox6 = named(new QGroupBox(QStringLiteral("Время"), bellsBox), "sGroupBox6");
-    sGroupBox6->setMinimumSize(400, 420);
-    grid = buildBellGrid(sGroupBox6, 40);
-    auto *listLayout = new QVBoxLayout;
-    listLayout->addWidget(CheckBox6);
-    listLayout->addWidget(sListView2);
-    listLayout->addWidget(buildSchemeListTools());
-    auto *bellsLayout = new QHBoxLayout(bellsBox);
-    bellsLayout->addLayout(listLayout);
-    bellsLayout->addWidget(sGroupBox6);
-
-    auto *left = new QVBoxLayout;
-    left->addWidget(settingsBox);
-    left->addWidget(bellsBox);
+    Rct_prochee = buildOtherBox();
     auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addWidget(otherBox, 0, Qt::AlignTop);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(Rectangle4, 1);
+    layout->addWidget(Rct_prochee, 0, Qt::AlignTop);
+
+    Rct_soobDlg = buildQuestionPanel();
+    sEdit6->clear();
+    tek_spis.clear();
+    Label1 = named(new QLabel(this), "Label1");
+    Label1->hide();
+    const int today = Clock::now().date().dayOfWeek();
+    Label1->setText(QString::number(today));
+    sLabelFX1->setText(QStringLiteral("сегодня ") + DenNed(today));
 
     for (auto &row : shema)
         row.fill(QStringLiteral(" "));
@@ -90,6 +108,60 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
                 Memo1);
     mus_pl2_num = -1;
     mus_pl2_kol = static_cast<int>(Memo1.size());
+    nameControlsForAccessibility();
 }
 
 TForm3::~TForm3() = default;
+
+QGroupBox *TForm3::buildOtherBox()
+{
+    auto *box = named(new QGroupBox(QStringLiteral("Прочее")), "Rct_prochee");
+    box->setFixedWidth(950 - kLeftColumnWidth - 12);
+    sCheckBox1 = named(new QCheckBox(QStringLiteral("Отображать боковую панель"), box),
+                       "sCheckBox1");
+    sCheckBox1->setChecked(true);
+    CheckBox2 = named(new QCheckBox(QStringLiteral("Информация на панели задач"), box), "CheckBox2");
+    CheckBox2->setChecked(true);
+    CheckBox3 = named(new QCheckBox(QStringLiteral("Музыка на перемене"), box), "CheckBox3");
+    connect(CheckBox3, &QCheckBox::toggled, this, [](bool on) {
+        if (!on)
+            Form1->StopMusic();
+    });
+    Rectangle7 = named(new QPushButton(QStringLiteral("Папка..."), box), "Rectangle7");
+    CheckBox4 = named(new QCheckBox(QStringLiteral("Есть нулевой урок"), box), "CheckBox4");
+    CheckBox7 = named(new QCheckBox(QStringLiteral("Перемена вместо окончания уроков"), box),
+                      "CheckBox7");
+    CheckBox5 = named(new QCheckBox(QStringLiteral("Автозапуск"), box), "CheckBox5");
+    auto *music = new QHBoxLayout;
+    music->addWidget(CheckBox3, 1);
+    music->addWidget(Rectangle7);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(sCheckBox1);
+    layout->addWidget(CheckBox2);
+    layout->addLayout(music);
+    layout->addWidget(CheckBox4);
+    layout->addWidget(CheckBox7);
+    layout->addWidget(CheckBox5);
+    return box;
+}
+
+// Every control is reachable by a screen reader: by its caption, or where it has none by a
+// short description set where it is made.
+void TForm3::nameControlsForAccessibility()
+{
+    for (QAbstractButton *button : findChildren<QAbstractButton *>()) {
+        if (button->accessibleName().isEmpty())
+            button->setAccessibleName(button->text());
+    }
+    for (QGroupBox *box : findChildren<QGroupBox *>()) {
+        if (box->accessibleName().isEmpty())
+            box->setAccessibleName(box->title());
+    }
+}
+
+void TForm3::closeEvent(QCloseEvent *event)
+{
+    if (m_question)
+        ButtonSoob2Click(); // closing the window answers the open question "Нет"
+    QWidget::closeEvent(event);
+}

@@ -8,6 +8,9 @@
 
 class ModeSwitch;
 class QAction;
+class QEventLoop;
+class QFrame;
+class QLabel;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -27,6 +30,13 @@ public:
     explicit TForm3(const PlayerFactory &makePlayer);
     ~TForm3() override;
 
+    QWidget *Rectangle4; // left column: the settings box over the bell schedule box
+    QGroupBox *sGroupBox2; // "Настройки"
+    QGroupBox *sGroupBox5; // "Расписание звонков"
+    QGroupBox *Rct_prochee; // right column "Прочее"
+    QLabel *Label1; // hidden: the weekday "1" .. "7" whose times the grid shows
+    QLabel *sLabelFX1; // "сегодня " and the day's name
+
     QRadioButton *sRadioButton1; // widget text "Белый"
     QRadioButton *sRadioButton2; // widget text "Черный"
     QCheckBox *CheckBox1; // "Оповещение"
@@ -34,6 +44,9 @@ public:
     QRadioButton *sRadioButton4; // bell kind "Звонок"
     QSlider *TrackBar1; // bell volume 0..100
     QSlider *TrackBar2; // music volume 0..100
+    QLabel *Label14; // "Оповещение - " and the bell volume
+    QLabel *Label15; // "Музыка - " and the music volume
+    QSlider *TrackBar3; // "Ширина колонок в расписании" 55..100
     // Sound choice per event: "Выбранное" / "Случайное" and the voice file list.
     QRadioButton *RadioButton1, *RadioButton2; // lesson start
     QRadioButton *RadioButton3, *RadioButton4; // break
@@ -41,9 +54,12 @@ public:
     QComboBox *ComboBox1, *ComboBox2, *ComboBox3;
     QToolButton *Image5, *Image6, *Image7; // listen to the list's current file
     MediaPlayer *MediaPlayer1; // the window's own player for listening
+    QCheckBox *sCheckBox1; // "Отображать боковую панель"
     QCheckBox *CheckBox2; // "Информация на панели задач"
     QCheckBox *CheckBox3; // "Музыка на перемене"
+    QPushButton *Rectangle7; // "Папка..."
     QCheckBox *CheckBox4; // "Есть нулевой урок"
+    QCheckBox *CheckBox5; // "Автозапуск"
     QCheckBox *CheckBox6; // "Проигрывать схемы по порядку"
     QCheckBox *CheckBox7; // "Перемена вместо окончания уроков"
     QStringList Memo1; // full paths of the music files
@@ -57,7 +73,9 @@ public:
     QLineEdit *sEdit6; // name of a new scheme
     QToolButton *Image4; // "Добавить"
     QToolButton *Image8; // "Копировать расписание за ..."
+    QMenu *PopupMenu4; // the weekdays to copy from
     QPushButton *Rectangle9; // "Сохранить"
+    QToolButton *Image9; // "Копировать в буфер обмена"
     QGroupBox *sGroupBox6; // the editor panel "Время"
     BellGrid grid;
 
@@ -73,6 +91,16 @@ public:
     void ComboEnabl();
     void Pereschet_num_ur();
 
+    // The question inside the window: waits for "Да" or "Нет" while timers and windows go on.
+    QFrame *Rct_soobDlg;
+    QLabel *LabelSoob1; // the question
+    QLabel *LabelSoob2; // "Внимание!"
+    QPushButton *ButtonSoob1; // "Да"
+    QPushButton *ButtonSoob2; // "Нет"
+    QString Dial(const QString &text);
+    void ButtonSoob1Click();
+    void ButtonSoob2Click();
+
     // Brings the stored settings into the controls and globals.
     void LoadSetting();
 
@@ -86,16 +114,23 @@ public:
     void ServLockal();
     void SaveWeb(const QString &content, const QString &name);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     QWidget *buildSoundBox();
+    QGroupBox *buildOtherBox();
+    QGroupBox *buildBellScheduleBox();
+    QFrame *buildQuestionPanel();
+    void nameControlsForAccessibility();
     void loadServerAddress();
     void applyStoredMode();
     QWidget *buildServerBox();
-    QWidget *buildSchemeListTools();
     void loadSchemeNames();
     void enableSchemeEditing(bool enabled);
 
     std::unique_ptr<MediaPlayer> m_listenPlayer;
+    QEventLoop *m_question = nullptr; // the wait of Dial, while the question is open
 };
 
 extern TForm3 *Form3;

@@ -45,31 +45,6 @@ void downloadScheme(const QString &name, const RefreshBudget &budget)
 
 } // namespace
 
-QWidget *TForm3::buildSchemeListTools()
-{
-    auto *tools = new QWidget(this);
-    sEdit6 = named(new QLineEdit(tools), "sEdit6");
-    Image4 = named(new QToolButton(tools), "Image4");
-    Image4->setText(QStringLiteral("Добавить"));
-    Image8 = named(new QToolButton(tools), "Image8");
-    Image8->setText(QStringLiteral("Копировать расписание за ..."));
-    Rectangle9 = named(new QPushButton(QStringLiteral("Сохранить"), tools), "Rectangle9");
-    PopupMenu3 = named(new QMenu(sListView2), "PopupMenu3");
-    MenuItem8 = named(PopupMenu3->addAction(QStringLiteral("↑ выше")), "MenuItem8");
-    MenuItem9 = named(PopupMenu3->addAction(QStringLiteral("↓ ниже")), "MenuItem9");
-    E1 = named(PopupMenu3->addAction(QStringLiteral("Удалить")), "E1");
-    connect(sListView2, &QListWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        PopupMenu3->popup(sListView2->viewport()->mapToGlobal(at));
-    });
-    auto *layout = new QGridLayout(tools);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(sEdit6, 0, 0);
-    layout->addWidget(Image4, 0, 1);
-    layout->addWidget(Image8, 1, 0);
-    layout->addWidget(Rectangle9, 1, 1);
-    return tools;
-}
-
 void TForm3::loadSchemeNames()
 {
     if (!QFile::exists(schemeListPath()))

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
@@ -17,12 +18,22 @@
 
 namespace {
 
-QSlider *volumeSlider(QWidget *parent, const char *name)
+QSlider *volumeSlider(QWidget *parent, const char *name, const QString &description)
 {
     auto *slider = named(new QSlider(Qt::Horizontal, parent), name);
     slider->setRange(0, 100);
     slider->setSingleStep(1);
+    slider->setAccessibleName(description);
     return slider;
+}
+
+// The label beside a volume slider follows its value: "Оповещение - 80".
+QLabel *volumeLabel(QWidget *parent, const char *name, const QString &prefix, QSlider *slider)
+{
+    auto *label = named(new QLabel(prefix + QString::number(slider->value()), parent), name);
+    QObject::connect(slider, &QSlider::valueChanged, label,
+                     [label, prefix](int value) { label->setText(prefix + QString::number(value)); });
+    return label;
 }
 
 // One event's "Выбранное" / "Случайное" pair over its file list, as its own exclusive group.
@@ -33,7 +44,12 @@ QGroupBox *soundChoiceBox(const QString &title, QRadioButton *chosen, QRadioButt
     auto *group = new QButtonGroup(box);
     group->addButton(chosen);
     group->addButton(random);
+    list->setAccessibleName(QStringLiteral("Файл: ") + title);
+    listen->setAccessibleName(QStringLiteral("Прослушать: ") + title);
+    listen->setToolTip(listen->accessibleName());
     auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(2);
     layout->addWidget(chosen);
     layout->addWidget(random);
     auto *listRow = new QHBoxLayout;
@@ -57,10 +73,16 @@ QWidget *TForm3::buildSoundBox()
     kindLayout->addWidget(sRadioButton4);
 
     auto *volumeBox = new QGroupBox(QStringLiteral("Громкость"), box);
-    TrackBar1 = volumeSlider(volumeBox, "TrackBar1");
-    TrackBar2 = volumeSlider(volumeBox, "TrackBar2");
+    TrackBar1 = volumeSlider(volumeBox, "TrackBar1", QStringLiteral("Громкость оповещения"));
+    TrackBar2 = volumeSlider(volumeBox, "TrackBar2", QStringLiteral("Громкость музыки"));
+    Label14 = volumeLabel(volumeBox, "Label14", QStringLiteral("Оповещение - "), TrackBar1);
+    Label15 = volumeLabel(volumeBox, "Label15", QStringLiteral("Музыка - "), TrackBar2);
     auto *volumeLayout = new QVBoxLayout(volumeBox);
+    volumeLayout->setContentsMargins(4, 2, 4, 2);
+    volumeLayout->setSpacing(0);
+    volumeLayout->addWidget(Label14);
     volumeLayout->addWidget(TrackBar1);
+    volumeLayout->addWidget(Label15);
     volumeLayout->addWidget(TrackBar2);
 
     auto *soundBox = named(new QGroupBox(QStringLiteral("Звук"), box), "GroupBox3");
@@ -84,6 +106,7 @@ QWidget *TForm3::buildSoundBox()
     RadioButton4->setChecked(true);
     RadioButton6->setChecked(true);
     auto *soundLayout = new QHBoxLayout(soundBox);
+    soundLayout->setContentsMargins(4, 2, 4, 2);
     soundLayout->addWidget(soundChoiceBox(QStringLiteral("Начало урока"), RadioButton1,
                                           RadioButton2, ComboBox1, Image5, soundBox));
     soundLayout->addWidget(soundChoiceBox(QStringLiteral("Перемена"), RadioButton3, RadioButton4,

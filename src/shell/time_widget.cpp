@@ -210,7 +210,9 @@ void TForm1::placeOverTaskbar()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect desktop = screen->virtualGeometry();
-    move(screen->geometry().width() / 2 - width() / 2, desktop.height() - height());
+    // Bottom centre of the primary screen, over the taskbar; a new resolution or primary screen
+    // is caught up with on the next placement.
+    const QRect area = screen->geometry();
+    move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() - height());
     raise();
 }

@@ -43,6 +43,15 @@ public:
     void LoadFile(const QString &im);
 
     void MenuVCL(); // one click handler for the tray menu entries
+    void TrayDblClick(); // the full settings window
+    void PopupVCLPopup(); // the side panel's placement timer rests while the menu is open
+    void PopupVCLClose();
+    void ClickRasp(); // the timetable of today
+    void ClickMenu(); // the canteen menu of today
+
+    // Shows the settings window: 0 full size with every setting, 1 compact with the bell
+    // schedules only.
+    void LoadOknoNastrojki(int skrit);
 
     // Bells and break music
     void PlayBell(BellEvent event);
@@ -63,6 +72,7 @@ public:
 
 private:
     void buildTray();
+    void showTrayIconWhenTrayExists();
     void actOnStateChange(int status);
     void stepToScheme(int position);
     void playNextTrack();
@@ -73,6 +83,7 @@ private:
     std::unique_ptr<MediaPlayer> m_bellPlayer;
     std::unique_ptr<MediaPlayer> m_musicPlayer;
     int m_failedTracks = 0;
+    int m_trayTries = 0;
 };
 
 extern TForm1 *Form1;

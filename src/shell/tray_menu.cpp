@@ -1,24 +1,49 @@
-// The tray icon of the time widget and its menu.
+// The tray icon of the time widget, its menu, and the windows the menu opens.
 #include "shell/time_widget.h"
 
 #include "common/data_folder.h"
 #include "shell/named_control.h"
+#include "shell/pictures.h"
 #include "shell/settings_window.h"
+#include "shell/side_panel.h"
+#include "timetable/timetable_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
+#include <QFrame>
 #include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
+
+namespace {
+
+// A desktop session that is still starting may have no tray yet: look again every 5 s for a
+// minute; the program works without the icon meanwhile.
+constexpr int kTrayRetryMs = 5000;
+constexpr int kTrayTries = 12;
+
+} // namespace
 
 void TForm1::buildTray()
 {
     TrayIcon = new QSystemTrayIcon(this);
+    TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
     TrayIcon->setToolTip(QStringLiteral("Звенира \"Велмора\""));
-    QIcon logo(inDataFolder(QStringLiteral("logo.ico")));
-    TrayIcon->setIcon(logo.isNull() ? QApplication::windowIcon() : logo);
+    const QString logoFile = inDataFolder(QStringLiteral("logo.ico"));
+    const QIcon logo(logoFile);
+    const bool hasLogo = QFileInfo(logoFile).isFile() && !logo.availableSizes().isEmpty();
+    TrayIcon->setIcon(hasLogo ? logo : programIcon());
+    connect(TrayIcon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::DoubleClick)
+                    TrayDblClick();
+            });
 
     PopupVCL = named(new QMenu(this), "PopupVCL");
+    connect(PopupVCL, &QMenu::aboutToShow, this, &TForm1::PopupVCLPopup);
+    connect(PopupVCL, &QMenu::aboutToHide, this, &TForm1::PopupVCLClose);
     QMenu *bells = PopupVCL->addMenu(QStringLiteral("Звонки"));
     bells->menuAction()->setObjectName(QStringLiteral("N1"));
     const auto entry = [this](QMenu *menu, const QString &caption, const char *name) {
@@ -32,14 +57,59 @@ void TForm1::buildTray()
     mas_popup_men[3] = entry(PopupVCL, QStringLiteral("Меню"), "N3");
     mas_popup_men[4] = entry(PopupVCL, QStringLiteral("Выход"), "N4");
     TrayIcon->setContextMenu(PopupVCL);
-    TrayIcon->show();
+    showTrayIconWhenTrayExists();
+}
+
+void TForm1::showTrayIconWhenTrayExists()
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable() || ++m_trayTries >= kTrayTries) {
+        TrayIcon->show();
+        return;
+    }
+    QTimer::singleShot(kTrayRetryMs, this, &TForm1::showTrayIconWhenTrayExists);
 }
 
 void TForm1::MenuVCL()
 {
     const QString name = sender() ? sender()->objectName() : QString();
-    if (name == QLatin1String("N6"))
-        Form3->ServLockal();
+    if (name == QLatin1String("N2"))
+        ClickRasp();
+    else if (name == QLatin1String("N3"))
+        ClickMenu();
     else if (name == QLatin1String("N4"))
         QApplication::quit();
+    else if (name == QLatin1String("N5"))
+        LoadOknoNastrojki(0);
+    else if (name == QLatin1String("N6"))
+        Form3->ServLockal();
+}
+
+void TForm1::TrayDblClick()
+{
+    LoadOknoNastrojki(0);
+}
+
+void TForm1::PopupVCLPopup()
+{
+    Form4->Timer3->stop();
+}
+
+void TForm1::PopupVCLClose()
+{
+    Form4->Timer3->start();
+}
+
+// The timetable and the menu come with the timetable window; until then both open it empty.
+void TForm1::ClickRasp()
+{
+    Form2->Rectangle3->show();
+    Form2->show();
+    Form2->raise();
+}
+
+void TForm1::ClickMenu()
+{
+    Form2->Rectangle3->hide();
+    Form2->show();
+    Form2->raise();
 }

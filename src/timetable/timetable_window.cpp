@@ -6,7 +6,7 @@
 
 TForm2 *Form2 = nullptr;
 
-TForm2::TForm2(QWidget *parent) : QWidget(parent)
+TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TForm2"));
     Rectangle3 = new QFrame(this);

@@ -292,7 +292,7 @@ void TestSettingsStore::brokenDatabaseIsSetAside()
     if (!folder)
         QCOMPARE(bytesOf(keptAs), original);
     QCOMPARE(notices.size(), 1);
-    QVERIFY(notices.first().contains(QDir::toNativeSeparators(keptAs)));
+    QVERIFY(notices.first().contains(QFileInfo(keptAs).fileName()));
     QVERIFY(isUsableSettingsFile(inUse));
     QCOMPARE(readSetting(Cell::BellVolume), QStringLiteral("35")); // the school's template
     writeSetting(Cell::BellVolume, QStringLiteral("60"));
