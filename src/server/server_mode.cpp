@@ -26,14 +26,16 @@
 #include <QTimer>
 #include <QToolButton>
 
-QWidget *TForm3::buildServerBox()
+void TForm3::buildServerBox(QGridLayout *settings)
 {
-    auto *box = new QWidget(this);
+    QWidget *box = sGroupBox2;
     auto *serverBox = new QGroupBox(QStringLiteral("Сервер"), box);
     sEdit2 = named(new QLineEdit(serverBox), "sEdit2");
     sEdit2->setAccessibleName(QStringLiteral("Адрес (IP)"));
     sEdit3 = named(new QLineEdit(serverBox), "sEdit3");
     sEdit3->setAccessibleName(QStringLiteral("Порт"));
+    sEdit2->setMinimumWidth(110); // room for "255.255.255.255"
+    sEdit3->setMinimumWidth(60);
     auto *serverLayout = new QGridLayout(serverBox);
     serverLayout->addWidget(new QLabel(QStringLiteral("Адрес (IP)"), serverBox), 0, 0);
     serverLayout->addWidget(sEdit2, 0, 1);
@@ -50,12 +52,8 @@ QWidget *TForm3::buildServerBox()
     modeLayout->addWidget(new QLabel(QStringLiteral("Локально"), modeBox));
 
     link = new ServerLink(this);
-
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(serverBox);
-    layout->addWidget(modeBox);
-    return box;
+    settings->addWidget(serverBox, 0, 3);
+    settings->addWidget(modeBox, 1, 2, 1, 2);
 }
 
 void TForm3::Rectangle21MouseUp(int x)

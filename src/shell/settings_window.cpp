@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,8 +38,8 @@ constexpr int kSettingsBoxHeight = 289;
 
 TForm3::TForm3(const PlayerFactory &makePlayer)
     : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                  | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::WindowStaysOnTopHint),
       m_listenPlayer(makePlayer())
 {
     MediaPlayer1 = m_listenPlayer.get();
@@ -67,17 +68,18 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
     TrackBar3->setSingleStep(5);
     TrackBar3->setPageStep(5);
     TrackBar3->setValue(70);
+    TrackBar3->setAccessibleName(widthBox->title());
     (new QVBoxLayout(widthBox))->addWidget(TrackBar3);
-    auto *firstColumn = new QVBoxLayout;
-    firstColumn->addWidget(colourBox);
-    firstColumn->addWidget(CheckBox1);
-    firstColumn->addWidget(widthBox);
-    firstColumn->addStretch();
-    auto *settingsLayout = new QHBoxLayout(sGroupBox2);
-    settingsLayout->setContentsMargins(6, 4, 6, 4);
-    settingsLayout->addLayout(firstColumn);
-    settingsLayout->addWidget(buildSoundBox(), 1);
-    settingsLayout->addWidget(buildServerBox());
+    // Colour, bell kind, volumes and server along the top; the bell switch, the column width
+    // and the mode switch under them; the sound of each moment across the bottom.
+    auto *settingsLayout = new QGridLayout(sGroupBox2);
+    settingsLayout->setContentsMargins(6, 2, 6, 4);
+    settingsLayout->setSpacing(4);
+    settingsLayout->addWidget(colourBox, 0, 0);
+    settingsLayout->addWidget(CheckBox1, 1, 0);
+    settingsLayout->addWidget(widthBox, 1, 1);
+    buildSoundBox(settingsLayout);
+    buildServerBox(settingsLayout);
 
     sGroupBox5 = buildBellScheduleBox();
     Rectangle4 = named(new QWidget(this), "Rectangle4");
@@ -89,7 +91,8 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
 
     Rct_prochee = buildOtherBox();
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
     layout->addWidget(Rectangle4, 1);
     layout->addWidget(Rct_prochee, 0, Qt::AlignTop);
 
@@ -116,11 +119,12 @@ TForm3::~TForm3() = default;
 QGroupBox *TForm3::buildOtherBox()
 {
     auto *box = named(new QGroupBox(QStringLiteral("Прочее")), "Rct_prochee");
-    box->setFixedWidth(950 - kLeftColumnWidth - 12);
-    sCheckBox1 = named(new QCheckBox(QStringLiteral("Отображать боковую панель"), box),
-                       "sCheckBox1");
+    box->setFixedWidth(950 - kLeftColumnWidth - 2);
+    sCheckBox1
+        = named(new QCheckBox(QStringLiteral("Отображать боковую панель"), box), "sCheckBox1");
     sCheckBox1->setChecked(true);
-    CheckBox2 = named(new QCheckBox(QStringLiteral("Информация на панели задач"), box), "CheckBox2");
+    CheckBox2
+        = named(new QCheckBox(QStringLiteral("Информация на панели задач"), box), "CheckBox2");
     CheckBox2->setChecked(true);
     CheckBox3 = named(new QCheckBox(QStringLiteral("Музыка на перемене"), box), "CheckBox3");
     connect(CheckBox3, &QCheckBox::toggled, this, [](bool on) {
@@ -132,13 +136,16 @@ QGroupBox *TForm3::buildOtherBox()
     CheckBox7 = named(new QCheckBox(QStringLiteral("Перемена вместо окончания уроков"), box),
                       "CheckBox7");
     CheckBox5 = named(new QCheckBox(QStringLiteral("Автозапуск"), box), "CheckBox5");
-    auto *music = new QHBoxLayout;
-    music->addWidget(CheckBox3, 1);
-    music->addWidget(Rectangle7);
+    auto *folder = new QHBoxLayout;
+    folder->setContentsMargins(22, 0, 0, 0);
+    folder->addWidget(Rectangle7);
+    folder->addStretch();
     auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(4, 4, 2, 4);
     layout->addWidget(sCheckBox1);
     layout->addWidget(CheckBox2);
-    layout->addLayout(music);
+    layout->addWidget(CheckBox3);
+    layout->addLayout(folder);
     layout->addWidget(CheckBox4);
     layout->addWidget(CheckBox7);
     layout->addWidget(CheckBox5);

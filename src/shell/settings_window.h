@@ -13,6 +13,7 @@ class QFrame;
 class QLabel;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -118,14 +119,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QWidget *buildSoundBox();
+    void buildSoundBox(QGridLayout *settings);
     QGroupBox *buildOtherBox();
     QGroupBox *buildBellScheduleBox();
     QFrame *buildQuestionPanel();
     void nameControlsForAccessibility();
     void loadServerAddress();
     void applyStoredMode();
-    QWidget *buildServerBox();
+    void buildServerBox(QGridLayout *settings);
     void loadSchemeNames();
     void enableSchemeEditing(bool enabled);
 

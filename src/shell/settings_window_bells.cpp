@@ -26,8 +26,8 @@ constexpr int kTimeBoxHeight = 440;
 QGroupBox *TForm3::buildBellScheduleBox()
 {
     auto *box = named(new QGroupBox(QStringLiteral("Расписание звонков")), "sGroupBox5");
-    CheckBox6 = named(new QCheckBox(QStringLiteral("Проигрывать схемы по порядку"), box),
-                      "CheckBox6");
+    CheckBox6
+        = named(new QCheckBox(QStringLiteral("Проигрывать схемы по порядку"), box), "CheckBox6");
     auto *listCaption = new QLabel(QStringLiteral("Схемы звонков"), box);
     sListView2 = named(new QListWidget(box), "sListView2");
     sListView2->setAccessibleName(listCaption->text());
@@ -63,20 +63,20 @@ QGroupBox *TForm3::buildBellScheduleBox()
     sLabelFX1->setGeometry(30, grid.denradlab[1]->y() + 20, 330, 18);
     const int buttonsTop = sLabelFX1->y() + 24;
     Rectangle9 = named(new QPushButton(QStringLiteral("Сохранить"), sGroupBox6), "Rectangle9");
-    Rectangle9->setGeometry(30, buttonsTop, 100, 28);
+    Rectangle9->setGeometry(30, buttonsTop, 90, 28);
     Image8 = named(new QToolButton(sGroupBox6), "Image8");
     Image8->setText(QStringLiteral("Копировать расписание за ..."));
     Image8->setToolTip(Image8->text());
-    Image8->setGeometry(140, buttonsTop, 180, 28);
+    Image8->setGeometry(126, buttonsTop, 204, 28);
     PopupMenu4 = named(new QMenu(Image8), "PopupMenu4");
-    const QStringList days = { "понедельник", "вторник", "среда", "черверг",
-                               "пятница",     "суббота", "воскресенье" };
+    const QStringList days
+        = { "понедельник", "вторник", "среда", "черверг", "пятница", "суббота", "воскресенье" };
     for (int day = 1; day <= 7; ++day)
         PopupMenu4->addAction(days[day - 1])->setProperty("groupIndex", day);
     Image9 = named(new QToolButton(sGroupBox6), "Image9");
     Image9->setText(QStringLiteral("Копировать в буфер обмена"));
     Image9->setToolTip(Image9->text());
-    Image9->setGeometry(330, buttonsTop, 60, 28);
+    Image9->setGeometry(336, buttonsTop, 44, 28);
     Image9->setToolButtonStyle(Qt::ToolButtonIconOnly);
     Image9->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
 

@@ -10,10 +10,12 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolButton>
 
 void TForm1::LoadOknoNastrojki(int skrit)
@@ -25,9 +27,9 @@ void TForm1::LoadOknoNastrojki(int skrit)
         Form3->setFixedSize(950, 782);
     else
         Form3->setFixedSize(650, 490);
-    for (QWidget *control : std::initializer_list<QWidget *> {
-             Form3->Rectangle9, Form3->CheckBox6, Form3->sEdit6, Form3->Image4, Form3->sGroupBox2,
-             Form3->Rct_prochee })
+    for (QWidget *control :
+         std::initializer_list<QWidget *> { Form3->Rectangle9, Form3->CheckBox6, Form3->sEdit6,
+                                            Form3->Image4, Form3->sGroupBox2, Form3->Rct_prochee })
         control->setVisible(full);
     Form3->Image8->setVisible(full && Switch != 0);
 
@@ -37,6 +39,8 @@ void TForm1::LoadOknoNastrojki(int skrit)
     Form3->sLabelFX1->setText(QStringLiteral("сегодня ") + DenNed(today));
 
     Form2->hide();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        Form3->move(screen->geometry().center() - Form3->rect().center());
     Form3->show();
     Form3->raise();
     Form3->activateWindow();

@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,8 +32,9 @@ QSlider *volumeSlider(QWidget *parent, const char *name, const QString &descript
 QLabel *volumeLabel(QWidget *parent, const char *name, const QString &prefix, QSlider *slider)
 {
     auto *label = named(new QLabel(prefix + QString::number(slider->value()), parent), name);
-    QObject::connect(slider, &QSlider::valueChanged, label,
-                     [label, prefix](int value) { label->setText(prefix + QString::number(value)); });
+    QObject::connect(slider, &QSlider::valueChanged, label, [label, prefix](int value) {
+        label->setText(prefix + QString::number(value));
+    });
     return label;
 }
 
@@ -61,9 +63,9 @@ QGroupBox *soundChoiceBox(const QString &title, QRadioButton *chosen, QRadioButt
 
 } // namespace
 
-QWidget *TForm3::buildSoundBox()
+void TForm3::buildSoundBox(QGridLayout *settings)
 {
-    auto *box = new QWidget(this);
+    QWidget *box = sGroupBox2;
     auto *kindBox = named(new QGroupBox(box), "sGroupBox4");
     sRadioButton3 = named(new QRadioButton(QStringLiteral("Голос"), kindBox), "sRadioButton3");
     sRadioButton4 = named(new QRadioButton(QStringLiteral("Звонок"), kindBox), "sRadioButton4");
@@ -114,14 +116,9 @@ QWidget *TForm3::buildSoundBox()
     soundLayout->addWidget(soundChoiceBox(QStringLiteral("Окончание уроков"), RadioButton5,
                                           RadioButton6, ComboBox3, Image7, soundBox));
 
-    auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *top = new QHBoxLayout;
-    top->addWidget(kindBox);
-    top->addWidget(volumeBox);
-    layout->addLayout(top);
-    layout->addWidget(soundBox);
-    return box;
+    settings->addWidget(kindBox, 0, 1);
+    settings->addWidget(volumeBox, 0, 2);
+    settings->addWidget(soundBox, 2, 0, 1, 4);
 }
 
 void TForm3::Image5Click()

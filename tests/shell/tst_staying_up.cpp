@@ -23,8 +23,9 @@ constexpr int kStillRunning = 42;
 // loop's result tells whether anything else ended it first.
 int runLoopWith(const std::function<void()> &step)
 {
-    QTimer::singleShot(0, qApp, step);
-    QTimer::singleShot(500, qApp, [] { QCoreApplication::exit(kStillRunning); });
+    QObject scope; // no timer of this run outlives it
+    QTimer::singleShot(0, &scope, step);
+    QTimer::singleShot(500, &scope, [] { QCoreApplication::exit(kStillRunning); });
     return QCoreApplication::exec();
 }
 
