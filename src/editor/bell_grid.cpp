@@ -44,8 +44,9 @@ constexpr int kStripHeight = 40;
 
 QString columnDescription(int column)
 {
-    static const char *const names[] = { "",       "Начало, час.", "Начало, мин.", "Окончание, час.",
-                                         "Окончание, мин.", "Длит.", "Перемена" };
+    static const char *const names[]
+        = { "",      "Начало, час.", "Начало, мин.", "Окончание, час.", "Окончание, мин.",
+            "Длит.", "Перемена" };
     return QString::fromUtf8(names[column]);
 }
 

@@ -52,8 +52,7 @@ QFrame *TForm3::buildQuestionPanel()
 
 QString TForm3::Dial(const QString &text)
 {
-    Rct_soobDlg->move((width() - Rct_soobDlg->width()) / 2,
-                      (height() - Rct_soobDlg->height()) / 2);
+    Rct_soobDlg->move((width() - Rct_soobDlg->width()) / 2, (height() - Rct_soobDlg->height()) / 2);
     Rct_soobDlg->show();
     Rct_soobDlg->raise();
     resDial.clear();
