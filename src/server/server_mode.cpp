@@ -34,8 +34,7 @@ void TForm3::buildServerBox(QGridLayout *settings)
     sEdit2->setAccessibleName(QStringLiteral("Адрес (IP)"));
     sEdit3 = named(new QLineEdit(serverBox), "sEdit3");
     sEdit3->setAccessibleName(QStringLiteral("Порт"));
-    sEdit2->setMinimumWidth(110); // room for "255.255.255.255"
-    sEdit3->setMinimumWidth(60);
+    sEdit2->setMinimumWidth(120); // room for "255.255.255.255"
     auto *serverLayout = new QGridLayout(serverBox);
     serverLayout->addWidget(new QLabel(QStringLiteral("Адрес (IP)"), serverBox), 0, 0);
     serverLayout->addWidget(sEdit2, 0, 1);
@@ -53,7 +52,7 @@ void TForm3::buildServerBox(QGridLayout *settings)
 
     link = new ServerLink(this);
     settings->addWidget(serverBox, 0, 3);
-    settings->addWidget(modeBox, 1, 2, 1, 2);
+    settings->addWidget(modeBox, 1, 3);
 }
 
 void TForm3::Rectangle21MouseUp(int x)

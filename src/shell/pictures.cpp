@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <functional>
 
 namespace {
 
@@ -59,9 +60,8 @@ void drawMenu(QPainter &p, const QRectF &box, const QColor &colour)
     p.drawLine(QPointF(fork + w * 0.04, top), QPointF(fork + w * 0.04, top + w * 0.2));
 }
 
-} // namespace
-
-QIcon programIcon()
+// An icon drawn at the usual sizes by `draw`, given the square to fill.
+QIcon drawnIcon(const std::function<void(QPainter &, qreal)> &draw)
 {
     QIcon icon;
     for (int size : { 16, 22, 32, 48, 64, 128 }) {
@@ -69,14 +69,45 @@ QIcon programIcon()
         picture.fill(Qt::transparent);
         QPainter p(&picture);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(kBlue);
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QRectF(0, 0, size, size));
-        drawBell(p, QRectF(size * 0.2, size * 0.18, size * 0.6, size * 0.6), Qt::white);
+        draw(p, size);
         p.end();
         icon.addPixmap(picture);
     }
     return icon;
+}
+
+} // namespace
+
+QIcon playIcon()
+{
+    return drawnIcon([](QPainter &p, qreal size) {
+        QPainterPath triangle;
+        triangle.moveTo(size * 0.3, size * 0.2);
+        triangle.lineTo(size * 0.8, size * 0.5);
+        triangle.lineTo(size * 0.3, size * 0.8);
+        triangle.closeSubpath();
+        p.fillPath(triangle, kBlue);
+    });
+}
+
+QIcon copyIcon()
+{
+    return drawnIcon([](QPainter &p, qreal size) {
+        p.setPen(QPen(kBlue, qMax<qreal>(1, size / 14)));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(size * 0.15, size * 0.1, size * 0.5, size * 0.6), 2, 2);
+        p.drawRoundedRect(QRectF(size * 0.35, size * 0.3, size * 0.5, size * 0.6), 2, 2);
+    });
+}
+
+QIcon programIcon()
+{
+    return drawnIcon([](QPainter &p, qreal size) {
+        p.setBrush(kBlue);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRectF(0, 0, size, size));
+        drawBell(p, QRectF(size * 0.2, size * 0.18, size * 0.6, size * 0.6), Qt::white);
+    });
 }
 
 QPixmap panelButtonPicture(PanelButton kind, qreal ratio)

@@ -77,7 +77,7 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
     settingsLayout->setSpacing(4);
     settingsLayout->addWidget(colourBox, 0, 0);
     settingsLayout->addWidget(CheckBox1, 1, 0);
-    settingsLayout->addWidget(widthBox, 1, 1);
+    settingsLayout->addWidget(widthBox, 1, 1, 1, 2);
     buildSoundBox(settingsLayout);
     buildServerBox(settingsLayout);
 
@@ -141,7 +141,7 @@ QGroupBox *TForm3::buildOtherBox()
     folder->addWidget(Rectangle7);
     folder->addStretch();
     auto *layout = new QVBoxLayout(box);
-    layout->setContentsMargins(4, 4, 2, 4);
+    layout->setContentsMargins(4, 4, 0, 4);
     layout->addWidget(sCheckBox1);
     layout->addWidget(CheckBox2);
     layout->addWidget(CheckBox3);

@@ -3,6 +3,7 @@
 #include "shell/settings_window.h"
 
 #include "shell/named_control.h"
+#include "shell/pictures.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -78,7 +79,7 @@ QGroupBox *TForm3::buildBellScheduleBox()
     Image9->setToolTip(Image9->text());
     Image9->setGeometry(336, buttonsTop, 44, 28);
     Image9->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Image9->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    Image9->setIcon(copyIcon());
 
     auto *layout = new QHBoxLayout(box);
     layout->setContentsMargins(6, 4, 6, 4);

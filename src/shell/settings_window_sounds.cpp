@@ -4,6 +4,7 @@
 
 #include "common/globals.h"
 #include "shell/named_control.h"
+#include "shell/pictures.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -52,8 +52,10 @@ QGroupBox *soundChoiceBox(const QString &title, QRadioButton *chosen, QRadioButt
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
-    layout->addWidget(chosen);
-    layout->addWidget(random);
+    auto *choice = new QHBoxLayout;
+    choice->addWidget(chosen);
+    choice->addWidget(random);
+    layout->addLayout(choice);
     auto *listRow = new QHBoxLayout;
     listRow->addWidget(list, 1);
     listRow->addWidget(listen);
@@ -101,7 +103,7 @@ void TForm3::buildSoundBox(QGridLayout *settings)
     Image6 = named(new QToolButton, "Image6");
     Image7 = named(new QToolButton, "Image7");
     for (QToolButton *listen : { Image5, Image6, Image7 }) {
-        listen->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+        listen->setIcon(playIcon());
         connect(listen, &QToolButton::clicked, this, &TForm3::Image5Click);
     }
     RadioButton1->setChecked(true);

@@ -35,6 +35,7 @@ void TForm1::buildTray()
     const QIcon logo(logoFile);
     const bool hasLogo = QFileInfo(logoFile).isFile() && !logo.availableSizes().isEmpty();
     TrayIcon->setIcon(hasLogo ? logo : programIcon());
+    QApplication::setWindowIcon(TrayIcon->icon());
     connect(TrayIcon, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::DoubleClick)

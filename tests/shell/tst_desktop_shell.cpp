@@ -106,7 +106,11 @@ void TestDesktopShell::messageReplacesAndItsCodeDecidesTheClose()
 {
     QFETCH(int, code);
     QFETCH(bool, byButton);
+    Form3->show();
     Form6->Soob(QStringLiteral("Первое"), 1 - code);
+    // The settings window steps back behind the message, and is on top again once it closes.
+    QVERIFY(!Form3->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(Form3->isVisible());
     Form6->Soob(QStringLiteral("Второе\r\nстрока"), code);
     QCOMPARE(Form6->Label1->text(), QStringLiteral("Второе\r\nстрока"));
     QVERIFY(Form6->isVisible());
@@ -120,6 +124,8 @@ void TestDesktopShell::messageReplacesAndItsCodeDecidesTheClose()
           }),
           "loopResult");
     QVERIFY(!Form6->isVisible());
+    QVERIFY(Form3->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(Form3->isVisible());
 }
 
 void TestDesktopShell::questionAnswers_data()
