@@ -125,22 +125,22 @@ void TForm4::Timer1Timer()
 
 void TForm4::sImage1Click()
 {
-    if (Switch != 0) {
-        Form6->Soob(QStringLiteral("Вы не подключены к серверу"), 0);
-        return;
-    }
-    Skrit();
-    Form1->ClickRasp();
+    openFromServer(&TForm1::ClickRasp);
 }
 
 void TForm4::sImage2Click()
+{
+    openFromServer(&TForm1::ClickMenu);
+}
+
+void TForm4::openFromServer(void (TForm1::*open)())
 {
     if (Switch != 0) {
         Form6->Soob(QStringLiteral("Вы не подключены к серверу"), 0);
         return;
     }
     Skrit();
-    Form1->ClickMenu();
+    (Form1->*open)();
 }
 
 void TForm4::sImage3Click()

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class PictureButton;
+class TForm1;
 class QTimer;
 
 class TForm4 : public QWidget
@@ -36,6 +37,8 @@ public:
 
 private:
     void applyMotion(const PanelMotion &m);
+    // The timetable and the menu come from the server: in local mode only a message.
+    void openFromServer(void (TForm1::*open)());
     void placeAtRest();
 };
 

@@ -9,6 +9,7 @@
 #include "shell/side_panel.h"
 #include "shell/side_panel_motion.h"
 #include "shell/time_widget.h"
+#include "support/app_loop.h"
 #include "support/data_dir.h"
 #include "support/windows_fixture.h"
 #include "timetable/timetable_window.h"
@@ -35,16 +36,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int kStillRunning = 42;
-
-int runLoopWith(const std::function<void()> &step)
-{
-    QObject scope; // no timer of this run outlives it
-    QTimer::singleShot(0, &scope, step);
-    QTimer::singleShot(400, &scope, [] { QCoreApplication::exit(kStillRunning); });
-    return QCoreApplication::exec();
-}
 
 struct Frame
 {

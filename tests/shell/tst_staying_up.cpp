@@ -6,6 +6,7 @@
 #include "shell/settings_window.h"
 #include "shell/side_panel.h"
 #include "shell/time_widget.h"
+#include "support/app_loop.h"
 #include "support/data_dir.h"
 #include "support/windows_fixture.h"
 #include "timetable/timetable_window.h"
@@ -16,18 +17,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int kStillRunning = 42;
-
-// Runs the application's own message loop until `step` has run and a moment has passed; the
-// loop's result tells whether anything else ended it first.
-int runLoopWith(const std::function<void()> &step)
-{
-    QObject scope; // no timer of this run outlives it
-    QTimer::singleShot(0, &scope, step);
-    QTimer::singleShot(500, &scope, [] { QCoreApplication::exit(kStillRunning); });
-    return QCoreApplication::exec();
-}
 
 void closeEveryWindow()
 {
