@@ -32,6 +32,10 @@ int mus_peremen = 0;
 int combo_vibor = 1;
 int dat_vibor = 1;
 
+int klass = 17;
+int max_ur = 6;
+QString organizac;
+
 int mov = 0;
 int dx = 1;
 int flx = -97;
@@ -66,6 +70,9 @@ void resetGlobals()
     mus_peremen = 0;
     combo_vibor = 1;
     dat_vibor = 1;
+    klass = 17;
+    max_ur = 6;
+    organizac.clear();
     mov = 0;
     dx = 1;
     flx = -97;

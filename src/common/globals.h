@@ -44,6 +44,11 @@ extern int mus_peremen; // 0 before the first break; 1 next tick starts a track;
 extern int combo_vibor; // editor and sound drop-down lists
 extern int dat_vibor; // timetable date picker
 
+// Timetable grid and captions
+extern int klass; // class columns of the timetable grid built at start
+extern int max_ur; // lesson rows of that grid
+extern QString organizac; // organisation name shown after the window captions
+
 // Side panel
 extern int mov; // 0 closed and at rest; 1 buttons moving; 2 final snap; 3 open
 extern int dx; // direction of the current movement: 1 out, -1 in

@@ -48,7 +48,8 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
         QTimer::singleShot(0, [notice] { informUser(notice); });
 
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("Звенира 1.0.6 (60216)"));
+    m_designCaption = QStringLiteral("Звенира 1.0.6 (60216)");
+    setWindowTitle(m_designCaption);
     setFixedSize(950, 782);
 
     sGroupBox2 = named(new QGroupBox(QStringLiteral("Настройки"), this), "sGroupBox2");
@@ -67,7 +68,7 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
     TrackBar3->setRange(55, 100);
     TrackBar3->setSingleStep(5);
     TrackBar3->setPageStep(5);
-    TrackBar3->setValue(70);
+    TrackBar3->setValue(55);
     TrackBar3->setAccessibleName(widthBox->title());
     (new QVBoxLayout(widthBox))->addWidget(TrackBar3);
     // Colour, bell kind, volumes and server along the top; the bell switch, the column width
@@ -112,6 +113,7 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
     mus_pl2_num = -1;
     mus_pl2_kol = static_cast<int>(Memo1.size());
     nameControlsForAccessibility();
+    wireSettingControls();
 }
 
 TForm3::~TForm3() = default;
@@ -171,4 +173,6 @@ void TForm3::closeEvent(QCloseEvent *event)
     if (m_question)
         ButtonSoob2Click(); // closing the window answers the open question "Нет"
     QWidget::closeEvent(event);
+    if (sGroupBox2->isVisible()) // only the full window stores and applies on closing
+        saveOnClose();
 }

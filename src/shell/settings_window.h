@@ -3,6 +3,7 @@
 
 #include "editor/bell_grid.h"
 #include "schedule/media_player.h"
+#include "settings/settings_layout.h"
 
 #include <QWidget>
 
@@ -104,6 +105,8 @@ public:
 
     // Brings the stored settings into the controls and globals.
     void LoadSetting();
+    // Closing the full window: the server as typed, the scheme chosen brought into force.
+    void saveOnClose();
 
     void Image5Click(); // one handler for the three listen pictures
 
@@ -119,18 +122,29 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    struct SoundChoice
+    {
+        QRadioButton *chosen, *random;
+        QComboBox *list;
+        QToolButton *listen;
+        SettingCell randomCell, indexCell;
+    };
+    void wireSettingControls();
+    void showBellBoxes(bool bellsOn);
     void buildSoundBox(QGridLayout *settings);
     QGroupBox *buildOtherBox();
     QGroupBox *buildBellScheduleBox();
     QFrame *buildQuestionPanel();
     void nameControlsForAccessibility();
     void loadServerAddress();
-    void applyStoredMode();
+    void loadSoundChoice(const SoundChoice &choice);
+    void loadGridSize();
     void buildServerBox(QGridLayout *settings);
     void loadSchemeNames();
     void enableSchemeEditing(bool enabled);
 
     std::unique_ptr<MediaPlayer> m_listenPlayer;
+    QString m_designCaption; // `cap`: the caption the organisation's name is put after
     QEventLoop *m_question = nullptr; // the wait of Dial, while the question is open
 };
 
