@@ -1,7 +1,6 @@
 // Start-up as a user feels it: the time from creating the windows on the demo data until the
 // widget shows its first status, and the resident memory then. One line per figure.
 #include "common/bells_application.h"
-#include "schedule/startup.h"
 #include "shell/all_windows.h"
 #include "shell/qt_media_player.h"
 #include "shell/time_widget.h"
@@ -37,8 +36,7 @@ int main(int argc, char **argv)
     QElapsedTimer clock;
     clock.start();
     BellsApplication app(argc, argv);
-    createAllWindows(makeQtMediaPlayer);
-    startUp();
+    createAllWindows(makeQtMediaPlayer, StartUp::Run);
     Form1->Soob();
     const qint64 firstStatusMs = clock.elapsed();
     const bool shown = Form1->Label1->text().contains(QStringLiteral("\r\n"));

@@ -1,6 +1,5 @@
 #include "common/bells_application.h"
 #include "common/error_report.h"
-#include "schedule/startup.h"
 #include "shell/all_windows.h"
 #include "shell/qt_media_player.h"
 
@@ -8,8 +7,7 @@ int main(int argc, char **argv)
 {
     BellsApplication app(argc, argv);
     // Start-up failures are reported like those of any handler; the message loop runs regardless.
-    if (reportingErrors([] { createAllWindows(makeQtMediaPlayer); }))
-        reportingErrors(startUp);
+    reportingErrors([] { createAllWindows(makeQtMediaPlayer, StartUp::Run); });
     const int code = app.exec();
     destroyAllWindows();
     return code;

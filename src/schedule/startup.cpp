@@ -4,10 +4,15 @@
 #include "common/globals.h"
 #include "schedule/bell_choice.h"
 #include "schedule/file_lister.h"
+#include "schedule/single_instance.h"
+#include "shell/message_window.h"
 #include "shell/settings_window.h"
+#include "timetable/timetable_grid.h"
+#include "timetable/timetable_window.h"
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 
 namespace {
 
@@ -33,10 +38,26 @@ void fillVoiceLists()
     combo_vibor = 1;
 }
 
+// The timetable grid at its remembered size, row by row.
+void buildTimetableGrid()
+{
+    sizeTimetableGrid(rasp, max_ur + 1, klass + 1);
+    for (int i = 0; i <= max_ur; ++i) {
+        for (int j = 0; j <= klass; ++j)
+            Form2->YachRaskCreate(i, j);
+    }
+}
+
 } // namespace
 
 void startUp()
 {
+    if (!claimSingleInstance()) {
+        Form6->Soob(QStringLiteral("Программа уже запущена"), 1);
+        return;
+    }
+    Form6->LabError->hide();
     fillVoiceLists();
     Form3->LoadSetting(); // ends by applying the stored mode, which loads the scheme list
+    buildTimetableGrid();
 }

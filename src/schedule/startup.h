@@ -1,4 +1,5 @@
-// Brings the schedule core up once the windows exist: working folders, mode, scheme list.
+// The start-up sequence, run when the message window has been created: one copy at a time, the
+// voice-file lists, the settings with the mode and the scheme list, the timetable grid.
 #pragma once
 
 void startUp();

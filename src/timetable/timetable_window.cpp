@@ -1,5 +1,7 @@
 #include "timetable/timetable_window.h"
 
+#include "timetable/timetable_grid.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -17,6 +19,24 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOn
     Label3->setAlignment(Qt::AlignCenter);
     auto *plate = new QVBoxLayout(Rectangle3);
     plate->addWidget(Label3);
+    Rct_rasp = new QWidget(this);
+    Rct_rasp->setObjectName(QStringLiteral("Rct_rasp"));
+    Rct_rasp->hide();
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Rectangle3);
+    layout->addWidget(Rct_rasp, 1);
+}
+
+// The cells stand in rows of `h`, columns 55 wide; the timetable view places and fills them.
+void TForm2::YachRaskCreate(int i, int j)
+{
+    constexpr int kColumnWidth = 55;
+    auto *plate = new QFrame(Rct_rasp);
+    plate->setGeometry(j * kColumnWidth, i * h, kColumnWidth, h);
+    rasp.rct[i][j] = plate;
+    rasp.ur[i][j] = new QLabel(plate);
+    rasp.kab[i][j] = new QLabel(plate);
+    rasp.uch[i][j] = new QLabel(plate);
+    rasp.uch[i][j]->clear();
+    h = 36;
 }

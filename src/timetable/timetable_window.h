@@ -1,4 +1,5 @@
-// The timetable window. For now only its status plate, which mirrors the widget's bell status.
+// The timetable window. For now its status plate, which mirrors the widget's bell status, and
+// the grid of cells built at start at its remembered size.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +15,11 @@ public:
 
     QFrame *Rectangle3; // status plate; property "tag" is 1 while a bell status is available
     QLabel *Label3; // the status text
+    QWidget *Rct_rasp; // holds the timetable grid's cells
+    int h = 36; // height of a cell
+
+    // Creates cell [i][j] of the grid into `rasp`, which must have room for it.
+    void YachRaskCreate(int i, int j);
 };
 
 extern TForm2 *Form2;

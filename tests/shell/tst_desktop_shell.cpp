@@ -11,25 +11,34 @@
 #include "shell/time_widget.h"
 #include "support/app_loop.h"
 #include "support/data_dir.h"
+#include "support/file_bytes.h"
 #include "support/windows_fixture.h"
+#include "timetable/free_rooms_window.h"
+#include "timetable/timetable_grid.h"
 #include "timetable/timetable_window.h"
 
 #include <QAbstractSlider>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSysInfo>
 #include <QSystemTrayIcon>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -65,13 +74,31 @@ private Q_SLOTS:
     void panelSlides();
     void panelOpensClosesAndNeverTurnsBack();
     void everyControlHasAnAccessibleName();
+    void startUpBringsEverythingUp();
+    void secondCopyOnlyShowsItsMessage();
+    void lockOfACrashedCopyDoesNotStopTheStart();
 
 private:
+    void restartWithStartUp();
+    QString lockPath() const;
     std::unique_ptr<TempDataFolder> m_data;
+    QTemporaryDir m_runtime;
 };
+
+void TestDesktopShell::restartWithStartUp()
+{
+    destroyWindows();
+    createWindows([] { return std::make_unique<RecordingPlayer>(); }, StartUp::Run);
+}
+
+QString TestDesktopShell::lockPath() const
+{
+    return m_runtime.filePath(QStringLiteral("Zu_Radid_Ederoz.lock"));
+}
 
 void TestDesktopShell::init()
 {
+    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
     m_data = std::make_unique<TempDataFolder>();
     createWindows();
 }
@@ -388,6 +415,66 @@ void TestDesktopShell::everyControlHasAnAccessibleName()
     QCOMPARE(Form3->TrackBar1->accessibleName(), QStringLiteral("Громкость оповещения"));
     for (PictureButton *button : { Form4->sImage1, Form4->sImage2, Form4->sImage3 })
         QVERIFY(!button->accessibleName().isEmpty());
+}
+
+void TestDesktopShell::startUpBringsEverythingUp()
+{
+    QDir(m_data->path(QString())).mkpath(QStringLiteral("sound/1/begin/sub"));
+    for (const char *file : { "sound/1/begin/a.mp3", "sound/1/begin/sub/b.mp3" })
+        QVERIFY(writeBytes(m_data->path(QLatin1String(file)), "x"));
+    m_data->writeLines(QStringLiteral("local/spisok.ini"), { "", "", "---", "", "", "---", "A" });
+    restartWithStartUp();
+    QVERIFY(QFile::exists(lockPath()));
+    QCOMPARE(Form3->Memo2,
+             QStringList(
+                 { m_data->path("sound/1/begin/a.mp3"), m_data->path("sound/1/begin/sub/b.mp3") }));
+    QCOMPARE(Form3->ComboBox1->itemText(1), QStringLiteral("b.mp3")); // the name only
+    QCOMPARE(Form3->ComboBox2->count(), 0); // an empty voice folder: nothing to choose
+    QCOMPARE(Form3->ComboBox2->currentIndex(), -1);
+    for (const char *folder : { "local", "music", "server" })
+        QVERIFY(QFileInfo(m_data->path(QLatin1String(folder))).isDir());
+    QCOMPARE(Form3->sListView2->count(), 1);
+    QVERIFY(Form1->Timer2->isActive());
+    QCOMPARE(Form1->height(), 40);
+    QCOMPARE(rasp.rct.size(), max_ur + 1); // 7 x 18 cells with the template's 6 by 17
+    QCOMPARE(rasp.rct.first().size(), klass + 1);
+    QCOMPARE(max_ur, 6);
+    QCOMPARE(klass, 17);
+    for (const auto &row : rasp.uch) {
+        for (QLabel *cell : row)
+            QVERIFY(cell && cell->text().isEmpty());
+    }
+    QVERIFY(Form7 && !Form7->isVisible());
+    QVERIFY(!Form6->LabError->isVisible());
+}
+
+void TestDesktopShell::secondCopyOnlyShowsItsMessage()
+{
+    QLockFile first(lockPath()); // another copy holds the program's object
+    QVERIFY(first.tryLock());
+    restartWithStartUp();
+    QVERIFY(Form6->isVisible());
+    QCOMPARE(Form6->Label1->text(), QStringLiteral("Программа уже запущена"));
+    QCOMPARE(Form6->LabError->text(), QStringLiteral("1"));
+    QVERIFY(!QFileInfo::exists(m_data->path("music"))); // nothing else of the start ran
+    QCOMPARE(Form1->Label1->text(), QStringLiteral("Перейдите в настройки"));
+    QCOMPARE(runLoopWith([] { QTest::mouseClick(Form6->Button1, Qt::LeftButton); }), 0);
+}
+
+void TestDesktopShell::lockOfACrashedCopyDoesNotStopTheStart()
+{
+    QProcess gone; // a copy that was killed leaves its number behind
+    gone.start(QStringLiteral("sleep"), { QStringLiteral("30") });
+    QVERIFY(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    gone.kill();
+    QVERIFY(gone.waitForFinished());
+    QVERIFY(writeBytes(lockPath(),
+                       QByteArray::number(pid) + "\nbells\n" + QSysInfo::machineHostName().toUtf8()
+                           + "\n"));
+    restartWithStartUp();
+    QVERIFY(!Form6->isVisible());
+    QVERIFY(QFileInfo(m_data->path("music")).isDir());
 }
 
 int main(int argc, char **argv)

@@ -4,9 +4,11 @@
 #include "settings/settings_store.h"
 #include "support/file_bytes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
@@ -30,6 +32,7 @@ class TestProgramStart : public QObject
 private Q_SLOTS:
     void comesUpOnBrokenFolders_data();
     void comesUpOnBrokenFolders();
+    void secondCopyIsTurnedAway();
 };
 
 void TestProgramStart::comesUpOnBrokenFolders_data()
@@ -80,6 +83,8 @@ void TestProgramStart::comesUpOnBrokenFolders()
     QTemporaryDir programCopy;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QTemporaryDir runtime; // its own single-instance lock, whatever else runs on the machine
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     if (kind == QLatin1String("folder nobody may write")) {
         for (const QString &path :
              { data.path(), folder.filePath("local"), folder.filePath("data.000"),
@@ -130,6 +135,61 @@ void TestProgramStart::comesUpOnBrokenFolders()
     QCOMPARE(kept.size(), setsAside ? 1 : 0);
     if (setsAside)
         QCOMPARE(bytesOf(folder.filePath(kept.first())), broken);
+}
+
+// Two copies on one X display (Xvfb): the second shows "Программа уже запущена" and ends when
+// its message is closed with a click; the first runs on.
+void TestProgramStart::secondCopyIsTurnedAway()
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    if (xvfb.isEmpty() || xdotool.isEmpty())
+        QSKIP("needs Xvfb and xdotool");
+    const QString display
+        = QStringLiteral(":%1").arg(150 + QCoreApplication::applicationPid() % 100);
+    QProcess server;
+    server.start(xvfb,
+                 { display, QStringLiteral("-screen"), QStringLiteral("0"),
+                   QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
+                   QStringLiteral("tcp") });
+    QVERIFY(server.waitForStarted());
+    QTest::qWait(800);
+
+    QTemporaryDir data;
+    QTemporaryDir runtime;
+    QDir(data.path()).mkpath(QStringLiteral("local"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    const auto startCopy = [&](QProcess &copy) {
+        copy.setWorkingDirectory(data.path());
+        copy.setProcessEnvironment(environment);
+        copy.setProcessChannelMode(QProcess::MergedChannels);
+        copy.start(QStringLiteral(BELLS_PROGRAM), {});
+        return copy.waitForStarted(5000);
+    };
+    QProcess first;
+    QVERIFY(startCopy(first));
+    QVERIFY(!first.waitForFinished(2500));
+    QProcess second;
+    QVERIFY(startCopy(second));
+    QVERIFY(!second.waitForFinished(2500)); // waits with its message on screen
+
+    // "Понятно" of the message window, centred on the screen.
+    QProcess click;
+    click.setProcessEnvironment(environment);
+    click.start(xdotool,
+                { QStringLiteral("mousemove"), QStringLiteral("642"), QStringLiteral("452"),
+                  QStringLiteral("click"), QStringLiteral("1") });
+    QVERIFY(click.waitForFinished(5000));
+    QVERIFY2(second.waitForFinished(5000), second.readAll().constData());
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(5000);
+    server.kill();
+    server.waitForFinished(5000);
 }
 
 QTEST_GUILESS_MAIN(TestProgramStart)

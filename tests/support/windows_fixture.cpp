@@ -4,10 +4,10 @@
 #include "settings/settings_store.h"
 #include "shell/all_windows.h"
 
-void createWindows(const PlayerFactory &makePlayer)
+void createWindows(const PlayerFactory &makePlayer, StartUp startUp)
 {
     resetGlobals();
-    createAllWindows(makePlayer);
+    createAllWindows(makePlayer, startUp);
 }
 
 void destroyWindows()

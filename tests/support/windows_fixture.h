@@ -4,9 +4,13 @@
 #include "shell/time_widget.h"
 #include "support/recording_player.h"
 
-// Resets the globals, then creates Form1 .. Form4 in the current directory as the data folder.
-void createWindows(const PlayerFactory &makePlayer
-                   = [] { return std::make_unique<RecordingPlayer>(); });
+#include "shell/all_windows.h"
+
+// Resets the globals, then creates the windows in the current directory as the data folder;
+// with StartUp::Run the start-up sequence runs as in the program.
+void createWindows(
+    const PlayerFactory &makePlayer = [] { return std::make_unique<RecordingPlayer>(); },
+    StartUp startUp = StartUp::Skip);
 void destroyWindows();
 
 RecordingPlayer *bellPlayer(); // Form1's MediaPlayer1, when created with recording players
