@@ -5,6 +5,7 @@
 #include "common/data_folder.h"
 #include "common/globals.h"
 #include "server/server_link.h"
+#include "settings/autostart.h"
 #include "settings/settings_layout.h"
 #include "shell/side_panel.h"
 #include "shell/time_widget.h"
@@ -75,7 +76,9 @@ void TForm3::wireSettingControls()
         writeFlag(Cell::ZeroLesson, on);
     });
     storeFlagOf(CheckBox7, Cell::BreakInsteadOfEnd);
-    storeFlagOf(CheckBox5, Cell::Autostart);
+    // The shortcut is made or removed first; each stores the flag itself.
+    connect(CheckBox5, &QCheckBox::toggled, this,
+            [](bool on) { on ? autostartSwitchedOn() : autostartSwitchedOff(); });
     storeFlagOf(CheckBox6, Cell::SchemesInOrder);
     storeValueOf(TrackBar1, Cell::BellVolume);
     storeValueOf(TrackBar2, Cell::MusicVolume,

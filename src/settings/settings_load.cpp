@@ -7,6 +7,7 @@
 #include "common/data_folder.h"
 #include "common/globals.h"
 #include "server/ip_address.h"
+#include "settings/autostart.h"
 #include "settings/settings_layout.h"
 #include "shell/side_panel.h"
 #include "shell/time_widget.h"
@@ -84,6 +85,7 @@ void TForm3::LoadSetting()
                       Cell::LessonsOverIndex });
 
     CheckBox5->setChecked(readFlag(Cell::Autostart));
+    renewAutostart(CheckBox5->isChecked());
     CheckBox6->setChecked(readFlag(Cell::SchemesInOrder));
     CheckBox7->setChecked(readFlag(Cell::BreakInsteadOfEnd));
 

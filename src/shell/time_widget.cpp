@@ -7,6 +7,7 @@
 #include "schedule/scheme_name.h"
 #include "schedule/scheme_paths.h"
 #include "schedule/status_engine.h"
+#include "settings/autostart.h"
 #include "shell/arrow_image.h"
 #include "shell/settings_window.h"
 #include "timetable/timetable_window.h"
@@ -76,6 +77,7 @@ TForm1::TForm1(const PlayerFactory &makePlayer)
     connect(MediaPlayer2, &MediaPlayer::failed, this, &TForm1::musicTrackFailed);
 
     adr = QDir::currentPath();
+    avtozagr = findStartupFolder();
     move(-width(), -height());
     buildTray();
     stop_obnov_spis = 0;

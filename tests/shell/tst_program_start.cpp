@@ -85,6 +85,7 @@ void TestProgramStart::comesUpOnBrokenFolders()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QTemporaryDir runtime; // its own single-instance lock, whatever else runs on the machine
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime.path());
     if (kind == QLatin1String("folder nobody may write")) {
         for (const QString &path :
              { data.path(), folder.filePath("local"), folder.filePath("data.000"),
@@ -162,6 +163,7 @@ void TestProgramStart::secondCopyIsTurnedAway()
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("DISPLAY"), display);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime.path());
     const auto startCopy = [&](QProcess &copy) {
         copy.setWorkingDirectory(data.path());
         copy.setProcessEnvironment(environment);

@@ -7,6 +7,7 @@
 
 TempDataFolder::TempDataFolder() : m_previousDirectory(QDir::currentPath())
 {
+    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
     QDir(m_dir.path()).mkpath(QStringLiteral("local"));
     QDir::setCurrent(m_dir.path());
     adr = QDir::currentPath();

@@ -1,0 +1,12 @@
+// The freedesktop desktop entry that starts the program at login, as text.
+#pragma once
+
+#include <QString>
+
+// [Desktop Entry] with Type=Application, Name, Exec (the program, quoted and escaped as the
+// desktop-entry specification requires), Path (the data folder) and Icon when one is given.
+QString desktopEntry(const QString &name, const QString &program, const QString &workDir,
+                     const QString &icon);
+
+// The Exec value that starts `program` with no arguments.
+QString desktopExecValue(const QString &program);
