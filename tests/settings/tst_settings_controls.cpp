@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -60,6 +62,7 @@ private Q_SLOTS:
     void slidersStoreAndTakeEffect();
     void soundChoiceStoresAndEnables();
     void closingFullStoresCompactDoesNothing();
+    void everySettingSurvivesARestart();
 
 private:
     std::unique_ptr<TempDataFolder> m_data;
@@ -360,6 +363,69 @@ void TestSettingsControls::closingFullStoresCompactDoesNothing()
     QCOMPARE(readSetting(Cell::ServerAddress), QStringLiteral("10.0.0.5"));
     QCOMPARE(readSetting(Cell::ServerPort), QStringLiteral("47001"));
     QCOMPARE(ip_serv, QStringLiteral("10.0.0.5"));
+    QVERIFY(Form1->Timer2->isActive());
+}
+
+void TestSettingsControls::everySettingSurvivesARestart()
+{
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QDir(m_data->path(QString())).mkpath(QStringLiteral("sound/1/peremena"));
+    for (const char *file : { "sound/1/peremena/a.mp3", "sound/1/peremena/b.mp3" })
+        m_data->writeLines(QLatin1String(file), { "x" });
+    m_data->writeLines(QStringLiteral("local/spisok.ini"), { "", "", "---", "", "", "---", "A" });
+    destroyWindows();
+    createWindows([] { return std::make_unique<RecordingPlayer>(); }, StartUp::Run);
+
+    // A person goes through the window...
+    Form3->CheckBox1->setChecked(false);
+    Form3->sRadioButton4->click();
+    Form3->sRadioButton2->click();
+    Form3->sCheckBox1->setChecked(false);
+    Form3->CheckBox2->setChecked(false);
+    Form3->CheckBox3->setChecked(true);
+    Form3->CheckBox4->setChecked(true);
+    Form3->CheckBox6->setChecked(true);
+    Form3->CheckBox7->setChecked(true);
+    Form3->TrackBar1->setValue(33);
+    Form3->TrackBar2->setValue(44);
+    Form3->TrackBar3->setValue(85);
+    Form3->RadioButton3->click();
+    Form3->ComboBox2->setCurrentIndex(1);
+    Form3->RadioButton2->click();
+    Form1->LoadOknoNastrojki(0);
+    Form3->sEdit2->setText(QStringLiteral("10.1.2.3"));
+    Form3->sEdit3->setText(QStringLiteral("47001"));
+    Form3->close();
+    Form3->Rectangle21MouseUp(40); // local
+    // ...quits, and starts again.
+    destroyWindows();
+    createWindows([] { return std::make_unique<RecordingPlayer>(); }, StartUp::Run);
+
+    QVERIFY(!Form3->CheckBox1->isChecked());
+    QVERIFY(Form3->sRadioButton4->isChecked());
+    QVERIFY(Form3->sRadioButton2->isChecked());
+    QVERIFY(Form1->Label1->styleSheet().contains("#020202"));
+    QVERIFY(!Form3->sCheckBox1->isChecked());
+    QVERIFY(!Form4->isVisible());
+    QVERIFY(!Form3->CheckBox2->isChecked());
+    QVERIFY(Form3->CheckBox3->isChecked());
+    QVERIFY(Form3->CheckBox4->isChecked());
+    QCOMPARE(nul_ur, 1);
+    QCOMPARE(Form3->grid.labnom[1]->text(), QStringLiteral("0"));
+    QVERIFY(Form3->CheckBox6->isChecked());
+    QVERIFY(Form3->CheckBox7->isChecked());
+    QCOMPARE(Form3->TrackBar1->value(), 33);
+    QCOMPARE(Form3->TrackBar2->value(), 44);
+    QCOMPARE(Form3->Label15->text(), QStringLiteral("Музыка - 44"));
+    QVERIFY(musicPlayer()->calls.contains(QStringLiteral("volume 0.44")));
+    QCOMPARE(Form3->TrackBar3->value(), 85);
+    QVERIFY(Form3->RadioButton3->isChecked());
+    QCOMPARE(Form3->ComboBox2->currentIndex(), 1);
+    QVERIFY(Form3->RadioButton2->isChecked());
+    QCOMPARE(Form3->sEdit2->text(), QStringLiteral("10.1.2.3"));
+    QCOMPARE(port_serv, QStringLiteral("47001"));
+    QCOMPARE(Switch, 1);
     QVERIFY(Form1->Timer2->isActive());
 }
 
