@@ -7,6 +7,7 @@
 #include "shell/pictures.h"
 #include "shell/settings_window.h"
 #include "shell/time_widget.h"
+#include "timetable/free_rooms_window.h"
 #include "timetable/timetable_window.h"
 
 #include <QCheckBox>
@@ -146,6 +147,7 @@ void TForm4::openFromServer(void (TForm1::*open)())
 void TForm4::sImage3Click()
 {
     Skrit();
+    Form7->hide();
     Form1->LoadOknoNastrojki(1);
 }
 

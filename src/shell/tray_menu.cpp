@@ -6,6 +6,7 @@
 #include "shell/pictures.h"
 #include "shell/settings_window.h"
 #include "shell/side_panel.h"
+#include "timetable/free_rooms_window.h"
 #include "timetable/timetable_window.h"
 
 #include <QAction>
@@ -103,6 +104,7 @@ void TForm1::PopupVCLClose()
 // The timetable and the menu come with the timetable window; until then both open it empty.
 void TForm1::ClickRasp()
 {
+    Form7->hide();
     Form2->Rectangle3->show();
     Form2->show();
     Form2->raise();
@@ -110,6 +112,7 @@ void TForm1::ClickRasp()
 
 void TForm1::ClickMenu()
 {
+    Form7->hide();
     Form2->Rectangle3->hide();
     Form2->show();
     Form2->raise();
