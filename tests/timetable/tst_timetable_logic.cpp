@@ -1,0 +1,123 @@
+// The timetable file as text: the header, the records, the field rules and the teacher keys,
+// and what is no timetable at all.
+#include "timetable/timetable_file.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kExample = QStringLiteral(
+    "rasp||Гимназия 2||2||2||5А$5Б$||Математика$12$Иванова А.А.$Русский язык$14$Петров П.П., "
+    "Сидоров С.С.$| $ $ $Физика$21$Орлов О.О.$|");
+
+} // namespace
+
+class TestTimetableLogic : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void theExample();
+    void teacherFields_data();
+    void teacherFields();
+    void noTimetable_data();
+    void noTimetable();
+    void missingFieldsAndRecordsReadEmpty();
+    void teachersAreListedOnceInOrdinalOrder();
+};
+
+void TestTimetableLogic::theExample()
+{
+    const auto t = parseTimetable(kExample);
+    QVERIFY(t);
+    QCOMPARE(t->organisation, QStringLiteral("Гимназия 2"));
+    QCOMPARE(t->lessons, 2);
+    QCOMPARE(t->classes, 2);
+    QCOMPARE(t->classNames, QStringList({ "5А", "5Б" }));
+    QCOMPARE(t->cells[0][0].subject, QStringLiteral("Математика"));
+    QCOMPARE(t->cells[0][0].room, QStringLiteral("12"));
+    QCOMPARE(t->cells[0][0].key, QStringLiteral(",Иванова А.А.,"));
+    QCOMPARE(t->cells[0][1].key, QStringLiteral(",Петров П.П.,Сидоров С.С.,"));
+    QCOMPARE(t->cells[0][1].teachers, QStringLiteral("Петров П.П., Сидоров С.С."));
+    // 5А has no second lesson: no key, no hint, its room text (a space) still shown.
+    QCOMPARE(t->cells[1][0].subject, QStringLiteral(" "));
+    QCOMPARE(t->cells[1][0].room, QStringLiteral(" "));
+    QVERIFY(t->cells[1][0].key.isEmpty());
+    QVERIFY(t->cells[1][0].teachers.isEmpty());
+    QCOMPARE(t->cells[1][1].room, QStringLiteral("21"));
+    QCOMPARE(t->teachers,
+             QStringList({ "Иванова А.А.", "Орлов О.О.", "Петров П.П.", "Сидоров С.С." }));
+}
+
+void TestTimetableLogic::teacherFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("one") << "Орлов О.О." << QStringList { "Орлов О.О." } << ",Орлов О.О.,";
+    QTest::newRow("two") << "Петров П.П., Сидоров С.С."
+                         << QStringList { "Петров П.П.", "Сидоров С.С." }
+                         << ",Петров П.П.,Сидоров С.С.,";
+    QTest::newRow("no space after the comma: a letter lost")
+        << "Петров П.П.,Сидоров С.С." << QStringList { "Петров П.П.", "идоров С.С." }
+        << ",Петров П.П.,идоров С.С.,";
+    QTest::newRow("nothing after the comma")
+        << "Петров П.П.," << QStringList { "Петров П.П.", "" } << ",Петров П.П.,,";
+}
+
+void TestTimetableLogic::teacherFields()
+{
+    QFETCH(QString, field);
+    QTEST(teacherNames(field), "names");
+    QTEST(teacherKey(field), "key");
+}
+
+void TestTimetableLogic::noTimetable_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::newRow("empty") << "";
+    QTest::newRow("no marker") << "Нет расписания на эту дату";
+    QTest::newRow("marker in another case") << "RASP||Ш||1||1||5А$||а$1$б$|";
+    QTest::newRow("lessons not a number") << "rasp||Ш||шесть||1||5А$||";
+    QTest::newRow("negative classes") << "rasp||Ш||1||-1||5А$||";
+    QTest::newRow("201 classes") << "rasp||Ш||1||201||5А$||";
+    QTest::newRow("21 lessons") << "rasp||Ш||21||1||5А$||";
+    QTest::newRow("a million classes") << "rasp||Ш||1||1000000||5А$||";
+    QTest::newRow("a header separator missing") << "rasp||Ш||1||1|5А$|а$1$б$|";
+    QTest::newRow("count with a space") << "rasp||Ш|| 1||1||5А$||";
+}
+
+void TestTimetableLogic::noTimetable()
+{
+    QFETCH(QString, body);
+    QVERIFY(!parseTimetable(body));
+}
+
+void TestTimetableLogic::missingFieldsAndRecordsReadEmpty()
+{
+    // Class 2's room lacks its "$": it and everything after it in the record read empty; the
+    // second record is missing altogether.
+    const auto t = parseTimetable(QStringLiteral("rasp||Ш||2||3||5А$5Б$||а$1$Орлов$б$2|"));
+    QVERIFY(t);
+    QCOMPARE(t->classNames, QStringList({ "5А", "5Б", "" }));
+    QCOMPARE(t->cells[0][0].subject, QStringLiteral("а"));
+    QCOMPARE(t->cells[0][1].subject, QStringLiteral("б"));
+    QVERIFY(t->cells[0][1].room.isEmpty());
+    QVERIFY(t->cells[0][2].subject.isEmpty());
+    for (const TimetableCell &cell : t->cells[1])
+        QVERIFY(cell.subject.isEmpty() && cell.key.isEmpty());
+    QCOMPARE(t->teachers, QStringList { "Орлов" });
+    QVERIFY(parseTimetable(QStringLiteral("rasp||Ш||0||0||||"))); // an empty day is a timetable
+}
+
+void TestTimetableLogic::teachersAreListedOnceInOrdinalOrder()
+{
+    const auto t = parseTimetable(QStringLiteral(
+        "rasp||Ш||2||2||5А$5Б$||а$1$Ёлкина$б$2$Агеев, Ёлкина$|в$1$агеев$ $3$Скрытый$|"));
+    QVERIFY(t);
+    // Ё (U+0401) before А (U+0410); names differing in case both listed; a cell without a
+    // lesson gives no name.
+    QCOMPARE(t->teachers, QStringList({ "Ёлкина", "Агеев", "агеев" }));
+}
+
+QTEST_GUILESS_MAIN(TestTimetableLogic)
+#include "tst_timetable_logic.moc"
