@@ -1,5 +1,6 @@
 // The timetable file as text: the header, the records, the field rules and the teacher keys,
 // and what is no timetable at all.
+#include "timetable/free_rooms.h"
 #include "timetable/timetable_file.h"
 
 #include <QTest>
@@ -23,6 +24,10 @@ private Q_SLOTS:
     void noTimetable();
     void missingFieldsAndRecordsReadEmpty();
     void teachersAreListedOnceInOrdinalOrder();
+    void roomFields_data();
+    void roomFields();
+    void freeRoomsPerLesson();
+    void roomList();
 };
 
 void TestTimetableLogic::theExample()
@@ -117,6 +122,65 @@ void TestTimetableLogic::teachersAreListedOnceInOrdinalOrder()
     // Ё (U+0401) before А (U+0410); names differing in case both listed; a cell without a
     // lesson gives no name.
     QCOMPARE(t->teachers, QStringList({ "Ёлкина", "Агеев", "агеев" }));
+}
+
+void TestTimetableLogic::roomFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("room");
+    QTest::addColumn<bool>("names");
+    QTest::newRow("the room") << "12"
+                              << "12" << true;
+    QTest::newRow("first of two, backslash") << "14\\21"
+                                             << "14" << true;
+    QTest::newRow("second of two, backslash") << "14\\21"
+                                              << "21" << true;
+    QTest::newRow("second of two, slash") << "14/21"
+                                          << "21" << true;
+    QTest::newRow("three: the first") << "12\\14\\21"
+                                      << "12" << true;
+    QTest::newRow("three: not the second") << "12\\14\\21"
+                                           << "14" << false;
+    QTest::newRow("three: not the third") << "12\\14\\21"
+                                          << "21" << false;
+    QTest::newRow("between slashes only") << "12"
+                                          << "1" << false;
+    QTest::newRow("not inside 21") << "21"
+                                   << "1" << false;
+    QTest::newRow("case counts") << "спортзал"
+                                 << "Спортзал" << false;
+    QTest::newRow("an empty field names the empty room") << ""
+                                                         << "" << true;
+}
+
+void TestTimetableLogic::roomFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, room);
+    QTEST(namesRoom(field, room), "names");
+}
+
+void TestTimetableLogic::freeRoomsPerLesson()
+{
+    const QStringList rooms = { "12", "14", "21" };
+    const FreeRooms free = findFreeRooms(rooms, { { "12", "14\\21" }, { "12", " " }, { "", "" } });
+    QCOMPARE(free.perLesson, QStringList({ "", "14, 21", "12, 14, 21" }));
+    QCOMPARE(free.columnWidth, 70); // "12, 14, 21" is 10 characters: 60, below the least
+
+    const FreeRooms wide = findFreeRooms({ "101", "102", "103" }, { { "" } });
+    QCOMPARE(wide.perLesson, QStringList { "101, 102, 103" });
+    QCOMPARE(wide.columnWidth, 75); // 13 characters; the window then 35 + 75 + 53 = 163
+    QCOMPARE(PoiskKab(QStringLiteral("12"), { "14", "12" }), 1);
+    QCOMPARE(PoiskKab(QStringLiteral("12"), {}), 0);
+    QCOMPARE(findFreeRooms({}, QList<QStringList>(7)).perLesson.size(), 7);
+}
+
+void TestTimetableLogic::roomList()
+{
+    QCOMPARE(splitRoomList(QStringLiteral("12/14/21/Спортзал/")),
+             QStringList({ "12", "14", "21", "Спортзал" }));
+    QCOMPARE(splitRoomList(QStringLiteral("12//14/хвост")), QStringList({ "12", "", "14" }));
+    QCOMPARE(splitRoomList(QStringLiteral("без косых")), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestTimetableLogic)
