@@ -35,6 +35,11 @@ int dat_vibor = 1;
 int klass = 17;
 int max_ur = 6;
 QString organizac;
+int kol_klas = 0;
+int kol_ur = 0;
+int kart = 0;
+int napr_kart = 1;
+QString vibr_dat;
 
 int mov = 0;
 int dx = 1;
@@ -73,6 +78,11 @@ void resetGlobals()
     klass = 17;
     max_ur = 6;
     organizac.clear();
+    kol_klas = 0;
+    kol_ur = 0;
+    kart = 0;
+    napr_kart = 1;
+    vibr_dat.clear();
     mov = 0;
     dx = 1;
     flx = -97;

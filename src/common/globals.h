@@ -48,6 +48,11 @@ extern int dat_vibor; // timetable date picker
 extern int klass; // class columns of the timetable grid built at start
 extern int max_ur; // lesson rows of that grid
 extern QString organizac; // organisation name shown after the window captions
+extern int kol_klas; // classes of the timetable last loaded
+extern int kol_ur; // lessons of the timetable last loaded
+extern int kart; // next frame of the timetable's empty-state animation, 0 .. 74
+extern int napr_kart; // step of that animation, +1 or -1
+extern QString vibr_dat; // the date text when the timetable's date picker opened
 
 // Side panel
 extern int mov; // 0 closed and at rest; 1 buttons moving; 2 final snap; 3 open

@@ -83,7 +83,7 @@ void TForm3::wireSettingControls()
     storeValueOf(TrackBar1, Cell::BellVolume);
     storeValueOf(TrackBar2, Cell::MusicVolume,
                  [](int value) { Form1->MediaPlayer2->setVolume(value / 100.0); });
-    storeValueOf(TrackBar3, Cell::ColumnWidth);
+    storeValueOf(TrackBar3, Cell::ColumnWidth, [](int) { Form2->ShirColon(); });
 
     const std::array<SoundChoice, 3> choices = { {
         { RadioButton1, RadioButton2, ComboBox1, Image5, Cell::LessonStartRandom,

@@ -8,6 +8,7 @@
 #include "shell/side_panel.h"
 #include "shell/time_widget.h"
 #include "timetable/free_rooms_window.h"
+#include "timetable/timetable_grid.h"
 #include "timetable/timetable_window.h"
 
 void createAllWindows(const PlayerFactory &makePlayer, StartUp startUp)
@@ -36,5 +37,6 @@ void destroyAllWindows()
     Form3 = nullptr;
     Form2 = nullptr;
     Form1 = nullptr;
+    rasp = {}; // its cells went with the timetable window
     releaseSingleInstance();
 }

@@ -1,7 +1,9 @@
 // The tray icon of the time widget, its menu, and the windows the menu opens.
 #include "shell/time_widget.h"
 
+#include "common/clock.h"
 #include "common/data_folder.h"
+#include "common/globals.h"
 #include "shell/named_control.h"
 #include "shell/pictures.h"
 #include "shell/settings_window.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateEdit>
 #include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
@@ -101,19 +104,30 @@ void TForm1::PopupVCLClose()
     Form4->Timer3->start();
 }
 
-// The timetable and the menu come with the timetable window; until then both open it empty.
+// Today's timetable: the areas hidden until the load decides which to show.
 void TForm1::ClickRasp()
 {
+    dat_vibor = 0;
+    Form2->DateEdit1->setDate(Clock::now().date());
+    dat_vibor = 1;
     Form7->hide();
-    Form2->Rectangle3->show();
-    Form2->show();
-    Form2->raise();
+    for (QWidget *area : { Form2->Rct_rasp, Form2->Rct_menu, Form2->Rct_osh, Form2->Rct_uch })
+        area->hide();
+    Form2->LoadRasp();
 }
 
+// Today's canteen menu; the page itself comes with the menu, until then the empty state.
 void TForm1::ClickMenu()
 {
+    dat_vibor = 0;
+    Form2->DateEdit1->setDate(Clock::now().date());
+    dat_vibor = 1;
     Form7->hide();
-    Form2->Rectangle3->hide();
+    for (QWidget *area : { Form2->Rct_rasp, Form2->Rct_menu, Form2->Rct_osh, Form2->Rct_uch,
+                           static_cast<QWidget *>(Form2->Rectangle3) })
+        area->hide();
+    Form2->showEmptyState(Form2->Rct_menu);
+    Form2->setWindowTitle(QStringLiteral("Меню"));
     Form2->show();
     Form2->raise();
 }

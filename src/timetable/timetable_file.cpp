@@ -89,16 +89,28 @@ std::optional<Timetable> parseTimetable(const QString &body)
                 cell.teachers = teachers;
                 cell.key = teacherKey(teachers);
                 for (const QString &name : teacherNames(teachers)) {
-                    if (!name.isEmpty() && !t.teachers.contains(name))
-                        t.teachers << name;
+                    if (!name.isEmpty())
+                        addTeacherOnce(t.teachers, name);
                 }
             }
             row << cell;
         }
         t.cells << row;
     }
-    // Ordinal order of the UTF-16 code units, case-sensitive: Ё (U+0401) before А (U+0410).
-    std::stable_sort(t.teachers.begin(), t.teachers.end(),
-                     [](const QString &a, const QString &b) { return a < b; });
+    sortTeachers(t.teachers);
     return t;
+}
+
+void addTeacherOnce(QStringList &teachers, const QString &name)
+{
+    if (!teachers.contains(name, Qt::CaseSensitive))
+        teachers << name;
+}
+
+void sortTeachers(QStringList &teachers)
+{
+    // QString's own order compares UTF-16 code units; a stable sort keeps an exchange sort's
+    // result for equal names.
+    std::stable_sort(teachers.begin(), teachers.end(),
+                     [](const QString &a, const QString &b) { return a < b; });
 }

@@ -39,6 +39,11 @@ QStringList teacherNames(const QString &field);
 // The key the teacher highlight searches: the names wrapped in commas.
 QString teacherKey(const QString &field);
 
+// The teacher list's two rules: a name is added once (exact, case-sensitive), and the list is
+// sorted by the ordinal order of its UTF-16 code units (Ё, U+0401, before А, U+0410).
+void addTeacherOnce(QStringList &teachers, const QString &name);
+void sortTeachers(QStringList &teachers);
+
 // Nothing when the body is no timetable: the marker is missing, a header separator is missing,
 // or a count is not a decimal number from 0 to its limit (200 classes, 20 lessons). Missing
 // fields and records read as empty.

@@ -2,12 +2,21 @@
 
 TRasp rasp;
 
+namespace {
+
+template<typename T> void resizeKeeping(QList<QList<T>> &table, int rows, int columns, T empty)
+{
+    table.resize(rows);
+    for (QList<T> &row : table)
+        row.resize(columns, empty);
+}
+
+} // namespace
+
 void sizeTimetableGrid(TRasp &grid, int rows, int columns)
 {
-    for (auto *table : { &grid.ur, &grid.kab, &grid.uch }) {
-        table->clear();
-        table->resize(rows, QList<QLabel *>(columns, nullptr));
-    }
-    grid.rct.clear();
-    grid.rct.resize(rows, QList<QFrame *>(columns, nullptr));
+    resizeKeeping<CellPlate *>(grid.rct, rows, columns, nullptr);
+    resizeKeeping<QLabel *>(grid.ur, rows, columns, nullptr);
+    resizeKeeping<QLabel *>(grid.kab, rows, columns, nullptr);
+    resizeKeeping<QString>(grid.uch, rows, columns, QString());
 }

@@ -3,19 +3,20 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
-class QFrame;
+class CellPlate;
 class QLabel;
 
 struct TRasp
 {
-    QList<QList<QFrame *>> rct; // the cell's plate
+    QList<QList<CellPlate *>> rct; // the cell's plate
     QList<QList<QLabel *>> ur; // lesson, or the header's text
     QList<QList<QLabel *>> kab; // room
-    QList<QList<QLabel *>> uch; // teacher
+    QList<QList<QString>> uch; // teacher key of a data cell; empty elsewhere
 };
 
 extern TRasp rasp;
 
-// Gives each of the four tables `rows` by `columns` places, empty.
+// Gives each of the four tables `rows` by `columns` places, keeping what they hold.
 void sizeTimetableGrid(TRasp &grid, int rows, int columns);

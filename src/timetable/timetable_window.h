@@ -1,11 +1,16 @@
-// The timetable window. For now its status plate, which mirrors the widget's bell status, and
-// the grid of cells built at start at its remembered size.
+// The timetable window: under a top bar (date, teacher, bell status, free rooms and copy), the
+// timetable grid of all classes, the canteen menu, or an animated empty state.
 #pragma once
 
 #include <QWidget>
 
+class QComboBox;
+class QDateEdit;
 class QFrame;
 class QLabel;
+class QScrollArea;
+class QTimer;
+class QToolButton;
 
 class TForm2 : public QWidget
 {
@@ -13,13 +18,50 @@ class TForm2 : public QWidget
 public:
     explicit TForm2(QWidget *parent = nullptr);
 
+    QWidget *Rct_top; // the top bar
+    QFrame *Rct_prosl_1, *Rct_dat, *Rct_prosl_2; // spacer, date panel, spacer
+    QDateEdit *DateEdit1;
+    QWidget *Rct_uch; // the teacher, status and tool panels; hidden in the empty state and menu
+    QFrame *Rectangle1; // "учитель"
+    QComboBox *ComboBox1; // the teacher selector
     QFrame *Rectangle3; // status plate; property "tag" is 1 while a bell status is available
     QLabel *Label3; // the status text
-    QWidget *Rct_rasp; // holds the timetable grid's cells
-    int h = 36; // height of a cell
+    QFrame *Rct_prosl_4, *Rectangle5; // spacer, tools panel
+    QToolButton *Image2; // "Свободные кабинеты"
+    QToolButton *Image9; // "Копировать в буфер обмена"
+    QWidget *Rct_rasp; // the grid area
+    QScrollArea *ScrollBox1;
+    QWidget *Rct_menu; // the canteen menu area
+    QWidget *Rct_osh; // the empty state
+    QLabel *Image1; // the empty state's animation, 50 x 115
+    QTimer *Timer1; // the animation, 40 ms
+    int h = 36; // height of a lesson row
 
-    // Creates cell [i][j] of the grid into `rasp`, which must have room for it.
+    // The grid (timetable_cells.cpp).
     void YachRaskCreate(int i, int j);
+    void ShirColon();
+    void SbrosVidelen();
+    void ComboBox1Change();
+    void RaspRctClick();
+
+    // Loading (timetable_load.cpp).
+    void LoadRasp();
+    void DobVCombo(const QString &s);
+    void SortCombo();
+
+    void Timer1Timer();
+    void DateEdit1OpenPicker();
+    void DateEdit1ClosePicker();
+    void KoordPlashek();
+    void showEmptyState(QWidget *areaInUse);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *cellArea() const;
+    void centreOnScreen();
 };
 
 extern TForm2 *Form2;

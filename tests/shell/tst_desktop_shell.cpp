@@ -309,8 +309,9 @@ void TestDesktopShell::trayMenuEntriesAndPlacementPause()
     QCOMPARE(Form3->size(), QSize(950, 782));
     QVERIFY(Form3->isVisible());
     Form1->mas_popup_men[2]->setEnabled(true);
-    Form1->mas_popup_men[2]->trigger(); // the timetable window, empty for now
-    QVERIFY(Form2->isVisible());
+    Form1->mas_popup_men[2]->trigger(); // today's timetable, but there is no server
+    QVERIFY(!Form2->isVisible());
+    QCOMPARE(Form6->Label1->text(), QStringLiteral("Сервер временно недоступен"));
 }
 
 void TestDesktopShell::panelSlides_data()
@@ -441,9 +442,11 @@ void TestDesktopShell::startUpBringsEverythingUp()
     QCOMPARE(max_ur, 6);
     QCOMPARE(klass, 17);
     for (const auto &row : rasp.uch) {
-        for (QLabel *cell : row)
-            QVERIFY(cell && cell->text().isEmpty());
+        for (const QString &key : row)
+            QVERIFY(key.isEmpty());
     }
+    QCOMPARE(rasp.ur[0][0]->text(), QStringLiteral("№"));
+    QCOMPARE(rasp.ur[3][0]->text(), QStringLiteral("3"));
     QVERIFY(Form7 && !Form7->isVisible());
     QVERIFY(!Form6->LabError->isVisible());
 }
