@@ -98,6 +98,7 @@ TForm2::TForm2(QWidget *parent)
     Image2->setToolTip(QStringLiteral("Свободные кабинеты"));
     Image2->setAccessibleName(Image2->toolTip());
     Image2->setGeometry(10, 0, 33, 33);
+    connect(Image2, &QToolButton::clicked, this, &TForm2::Image2Click);
     Image9 = new QToolButton(Rectangle5);
     Image9->setObjectName(QStringLiteral("Image9"));
     Image9->setToolTip(QStringLiteral("Копировать в буфер обмена"));
@@ -182,7 +183,8 @@ void TForm2::DateEdit1ClosePicker()
 {
     if (dat_vibor != 1 || DateEdit1->text() == vibr_dat)
         return;
-    Form7->close();
+    if (Form7->isVisible())
+        Form7->close();
     // The menu comes with its own issue; until then only the timetable reloads.
     if (windowTitle().left(10) == QLatin1String("Расписание"))
         LoadRasp();
@@ -210,6 +212,6 @@ void TForm2::closeEvent(QCloseEvent *event)
 {
     Timer1->stop();
     if (Form7)
-        Form7->close();
+        Form7->hide();
     QWidget::closeEvent(event);
 }

@@ -49,6 +49,7 @@ public:
     void DobVCombo(const QString &s);
     void SortCombo();
 
+    void Image2Click(); // the free rooms of each lesson (free_rooms_query.cpp)
     void Timer1Timer();
     void DateEdit1OpenPicker();
     void DateEdit1ClosePicker();

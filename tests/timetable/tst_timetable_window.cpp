@@ -11,6 +11,7 @@
 #include "support/file_bytes.h"
 #include "support/windows_fixture.h"
 #include "timetable/cell_plate.h"
+#include "timetable/free_rooms_window.h"
 #include "timetable/timetable_grid.h"
 #include "timetable/timetable_window.h"
 
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -67,6 +69,7 @@ private Q_SLOTS:
     void missingTimetableShowsTheEmptyState();
     void serverGoneHidesTheWindow();
     void animationRunsThereAndBack();
+    void freeRoomsOfEachLesson();
 
 private:
     void publish(const QString &text);
@@ -243,6 +246,34 @@ void TestTimetableWindow::animationRunsThereAndBack()
     QCOMPARE(frames.count(74), 1); // the end frames once per cycle of 148
     QCOMPARE(frames.mid(0, 148).count(30), 2);
     QVERIFY(!Form2->Image1->pixmap().isNull());
+}
+
+void TestTimetableWindow::freeRoomsOfEachLesson()
+{
+    publish(example());
+    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("raspisanie/kab.ini")), "12/14/21/"));
+    Form2->LoadRasp();
+    Form2->Image2Click();
+    QVERIFY(Form7->isVisible());
+    QVERIFY(!Form2->isVisible());
+    QCOMPARE(Form7->windowTitle(), QStringLiteral("Свободные кабинеты"));
+    QCOMPARE(Form7->StringGrid3->rowCount(), 2);
+    QCOMPARE(Form7->StringGrid3->item(0, 0)->text(), QStringLiteral("1"));
+    QCOMPARE(Form7->StringGrid3->item(0, 1)->text(), QStringLiteral("21"));
+    QCOMPARE(Form7->StringGrid3->item(1, 1)->text(), QStringLiteral("12, 14"));
+    QCOMPARE(Form7->StringGrid3->columnWidth(1), 70);
+    QCOMPARE(Form7->width(), 35 + 70 + 53);
+    Form7->close();
+    QVERIFY(Form2->isVisible());
+
+    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("raspisanie/kab.ini")), ""));
+    Form2->Image2Click();
+    QCOMPARE(Form6->Label1->text(), QStringLiteral("Список кабинетов на сервере пуст"));
+    port_HTTP = QStringLiteral("1");
+    Form2->Image2Click();
+    QCOMPARE(Form6->Label1->text(),
+             QStringLiteral("Сервер временно недоступен. Попробуйте позже."));
+    QVERIFY(Form2->isVisible());
 }
 
 QTEST_MAIN(TestTimetableWindow)
