@@ -3,6 +3,7 @@
 #include "timetable/free_rooms.h"
 #include "timetable/timetable_file.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void roomFields();
     void freeRoomsPerLesson();
     void roomList();
+    void demoSchoolTimetableParses();
 };
 
 void TestTimetableLogic::theExample()
@@ -181,6 +183,27 @@ void TestTimetableLogic::roomList()
              QStringList({ "12", "14", "21", "Спортзал" }));
     QCOMPARE(splitRoomList(QStringLiteral("12//14/хвост")), QStringList({ "12", "", "14" }));
     QCOMPARE(splitRoomList(QStringLiteral("без косых")), QStringList());
+}
+
+void TestTimetableLogic::demoSchoolTimetableParses()
+{
+    QFile file(QStringLiteral(BELLS_DEMO_SCHOOL "/raspisanie/demo.ini2"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto t = parseTimetable(QString::fromUtf8(file.readAll()));
+    QVERIFY(t);
+    QCOMPARE(t->classes, 20);
+    QCOMPARE(t->lessons, 7);
+    QVERIFY(t->teachers.size() >= 10);
+    int twoRooms = 0;
+    int twoTeachers = 0;
+    for (const auto &row : t->cells) {
+        for (const TimetableCell &cell : row) {
+            twoRooms += cell.room.contains(QLatin1Char('\\')) || cell.room.contains(QLatin1Char('/'));
+            twoTeachers += cell.key.count(QLatin1Char(',')) == 3;
+        }
+    }
+    QVERIFY(twoRooms > 0);
+    QVERIFY(twoTeachers > 0);
 }
 
 QTEST_GUILESS_MAIN(TestTimetableLogic)
