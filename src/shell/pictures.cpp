@@ -100,6 +100,25 @@ QIcon copyIcon()
     });
 }
 
+QIcon freeRoomsIcon()
+{
+    return drawnIcon([](QPainter &p, qreal size) {
+        p.setPen(QPen(kBlue, qMax<qreal>(1, size / 14)));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(size * 0.25, size * 0.1, size * 0.5, size * 0.8));
+        QPainterPath door;
+        door.moveTo(size * 0.25, size * 0.1);
+        door.lineTo(size * 0.55, size * 0.2);
+        door.lineTo(size * 0.55, size * 0.95);
+        door.lineTo(size * 0.25, size * 0.9);
+        door.closeSubpath();
+        p.fillPath(door, kBlue);
+        p.setBrush(Qt::white);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(size * 0.48, size * 0.55), size * 0.04, size * 0.04);
+    });
+}
+
 QIcon programIcon()
 {
     return drawnIcon([](QPainter &p, qreal size) {

@@ -8,6 +8,7 @@
 QIcon programIcon();
 QIcon playIcon(); // the listen pictures beside the sound lists
 QIcon copyIcon(); // "Копировать в буфер обмена"
+QIcon freeRoomsIcon(); // "Свободные кабинеты": an open door
 
 enum class PanelButton { Timetable, Menu, Bells };
 // A 105 x 100 button picture, drawn for the given device pixel ratio.

@@ -1,6 +1,7 @@
 #include "timetable/timetable_window.h"
 
 #include "common/globals.h"
+#include "shell/pictures.h"
 #include "timetable/empty_state_frames.h"
 #include "timetable/free_rooms_window.h"
 
@@ -94,7 +95,8 @@ TForm2::TForm2(QWidget *parent)
     Rectangle5 = panel("Rectangle5", Rct_uch, 522, 84);
     Image2 = new QToolButton(Rectangle5);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setText(QStringLiteral("Кабинеты"));
+    Image2->setIcon(freeRoomsIcon());
+    Image2->setIconSize(QSize(26, 26));
     Image2->setToolTip(QStringLiteral("Свободные кабинеты"));
     Image2->setAccessibleName(Image2->toolTip());
     Image2->setGeometry(10, 0, 33, 33);
@@ -104,6 +106,7 @@ TForm2::TForm2(QWidget *parent)
     Image9->setToolTip(QStringLiteral("Копировать в буфер обмена"));
     Image9->setAccessibleName(Image9->toolTip());
     Image9->setGeometry(53, 5, 22, 22);
+    Image9->setIcon(copyIcon());
 
     Rct_rasp = new QWidget(this);
     Rct_rasp->setObjectName(QStringLiteral("Rct_rasp"));
