@@ -116,7 +116,7 @@ void TForm1::ClickRasp()
     Form2->LoadRasp();
 }
 
-// Today's canteen menu; the page itself comes with the menu, until then the empty state.
+// Today's canteen menu.
 void TForm1::ClickMenu()
 {
     dat_vibor = 0;
@@ -126,8 +126,5 @@ void TForm1::ClickMenu()
     for (QWidget *area : { Form2->Rct_rasp, Form2->Rct_menu, Form2->Rct_osh, Form2->Rct_uch,
                            static_cast<QWidget *>(Form2->Rectangle3) })
         area->hide();
-    Form2->showEmptyState(Form2->Rct_menu);
-    Form2->setWindowTitle(QStringLiteral("Меню"));
-    Form2->show();
-    Form2->raise();
+    Form2->LoadMenu();
 }

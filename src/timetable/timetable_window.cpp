@@ -4,6 +4,7 @@
 #include "shell/pictures.h"
 #include "timetable/empty_state_frames.h"
 #include "timetable/free_rooms_window.h"
+#include "timetable/menu_view.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
@@ -121,6 +122,8 @@ TForm2::TForm2(QWidget *parent)
     Rct_menu = new QWidget(this);
     Rct_menu->setObjectName(QStringLiteral("Rct_menu"));
     Rct_menu->hide();
+    auto *menuLayout = new QVBoxLayout(Rct_menu);
+    menuLayout->setContentsMargins(0, 0, 0, 0);
     Rct_osh = new QWidget(this);
     Rct_osh->setObjectName(QStringLiteral("Rct_osh"));
     Rct_osh->hide();
@@ -143,6 +146,8 @@ TForm2::TForm2(QWidget *parent)
     Timer1->setInterval(40);
     connect(Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
 }
+
+TForm2::~TForm2() = default;
 
 QWidget *TForm2::cellArea() const
 {
@@ -188,7 +193,9 @@ void TForm2::DateEdit1ClosePicker()
         return;
     if (Form7->isVisible())
         Form7->close();
-    // The menu comes with its own issue; until then only the timetable reloads.
+    // After a menu load the caption begins with "Меню", so at most one of the two runs.
+    if (windowTitle().left(4) == QLatin1String("Меню"))
+        LoadMenu();
     if (windowTitle().left(10) == QLatin1String("Расписание"))
         LoadRasp();
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
+class MenuView;
 class QComboBox;
 class QDateEdit;
 class QFrame;
@@ -17,6 +19,7 @@ class TForm2 : public QWidget
     Q_OBJECT
 public:
     explicit TForm2(QWidget *parent = nullptr);
+    ~TForm2() override;
 
     QWidget *Rct_top; // the top bar
     QFrame *Rct_prosl_1, *Rct_dat, *Rct_prosl_2; // spacer, date panel, spacer
@@ -50,6 +53,11 @@ public:
     void SortCombo();
 
     void Image2Click(); // the free rooms of each lesson (free_rooms_query.cpp)
+    // The canteen menu (menu_load.cpp).
+    void LoadMenu();
+    void TextInWeb(const QString &text);
+    bool hasMenuView() const { return m_menuView != nullptr; }
+
     void Timer1Timer();
     void DateEdit1OpenPicker();
     void DateEdit1ClosePicker();
@@ -62,6 +70,7 @@ protected:
 
 private:
     QWidget *cellArea() const;
+    std::unique_ptr<MenuView> m_menuView; // made the first time a menu is shown
     void centreOnScreen();
 };
 

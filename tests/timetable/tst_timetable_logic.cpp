@@ -198,7 +198,8 @@ void TestTimetableLogic::demoSchoolTimetableParses()
     int twoTeachers = 0;
     for (const auto &row : t->cells) {
         for (const TimetableCell &cell : row) {
-            twoRooms += cell.room.contains(QLatin1Char('\\')) || cell.room.contains(QLatin1Char('/'));
+            twoRooms
+                += cell.room.contains(QLatin1Char('\\')) || cell.room.contains(QLatin1Char('/'));
             twoTeachers += cell.key.count(QLatin1Char(',')) == 3;
         }
     }
