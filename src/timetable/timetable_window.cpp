@@ -71,6 +71,9 @@ TForm2::TForm2(QWidget *parent)
     DateEdit1->setCalendarPopup(true);
     DateEdit1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     DateEdit1->setGeometry(45, 5, 81, 22);
+    QFont small = DateEdit1->font();
+    small.setPixelSize(11); // the whole date fits beside the picker's button
+    DateEdit1->setFont(small);
     DateEdit1->calendarWidget()->installEventFilter(this);
     Rct_prosl_2 = panel("Rct_prosl_2", Rct_top, 147, 10, false);
     Rct_uch = new QWidget(Rct_top);
@@ -194,9 +197,9 @@ void TForm2::DateEdit1ClosePicker()
     if (Form7->isVisible())
         Form7->close();
     // After a menu load the caption begins with "Меню", so at most one of the two runs.
-    if (windowTitle().left(4) == QLatin1String("Меню"))
+    if (windowTitle().left(4) == QStringLiteral("Меню"))
         LoadMenu();
-    if (windowTitle().left(10) == QLatin1String("Расписание"))
+    if (windowTitle().left(10) == QStringLiteral("Расписание"))
         LoadRasp();
 }
 

@@ -70,6 +70,7 @@ private Q_SLOTS:
     void serverGoneHidesTheWindow();
     void animationRunsThereAndBack();
     void freeRoomsOfEachLesson();
+    void anotherDateLoadsThatDate();
 
 private:
     void publish(const QString &text);
@@ -274,6 +275,24 @@ void TestTimetableWindow::freeRoomsOfEachLesson()
     QCOMPARE(Form6->Label1->text(),
              QStringLiteral("Сервер временно недоступен. Попробуйте позже."));
     QVERIFY(Form2->isVisible());
+}
+
+void TestTimetableWindow::anotherDateLoadsThatDate()
+{
+    publish(example());
+    Form2->LoadRasp();
+    Form2->DateEdit1OpenPicker();
+    Form2->DateEdit1ClosePicker(); // the same date: nothing reloads
+    QVERIFY(Form2->Rct_rasp->isVisible());
+    Form2->DateEdit1OpenPicker();
+    dat_vibor = 0;
+    Form2->DateEdit1->setDate(kDay.addDays(1));
+    Form2->DateEdit1ClosePicker(); // the program's own change of the date
+    QVERIFY(Form2->Rct_rasp->isVisible());
+    dat_vibor = 1;
+    Form2->DateEdit1ClosePicker(); // the user's: 08.12.2026 has no timetable
+    QVERIFY(Form2->Rct_osh->isVisible());
+    QVERIFY(!Form2->Rct_rasp->isVisible());
 }
 
 QTEST_MAIN(TestTimetableWindow)
