@@ -71,6 +71,7 @@ private Q_SLOTS:
     void animationRunsThereAndBack();
     void freeRoomsOfEachLesson();
     void anotherDateLoadsThatDate();
+    void statusPlateOnlyForTodayWithABellStatus();
 
 private:
     void publish(const QString &text);
@@ -293,6 +294,29 @@ void TestTimetableWindow::anotherDateLoadsThatDate()
     Form2->DateEdit1ClosePicker(); // the user's: 08.12.2026 has no timetable
     QVERIFY(Form2->Rct_osh->isVisible());
     QVERIFY(!Form2->Rct_rasp->isVisible());
+}
+
+void TestTimetableWindow::statusPlateOnlyForTodayWithABellStatus()
+{
+    publish(example());
+    Form2->DateEdit1->setDate(QDate::currentDate());
+    QDir(m_root.path())
+        .rename(QStringLiteral("raspisanie/07.12.2026.ini2"),
+                QStringLiteral("raspisanie/") + Form2->DateEdit1->text() + QStringLiteral(".ini2"));
+    Form2->Rectangle3->setProperty("tag", 1);
+    Form2->LoadRasp();
+    QVERIFY(Form2->Rectangle3->isVisible());
+    Form2->Rectangle3->setProperty("tag", 0); // no schedule in force
+    Form2->LoadRasp();
+    QVERIFY(!Form2->Rectangle3->isVisible());
+    Form2->Rectangle3->setProperty("tag", 1);
+    Form2->DateEdit1->setDate(QDate::currentDate().addDays(-3)); // another day than today
+    QVERIFY(writeBytes(m_root.filePath(QStringLiteral("raspisanie/") + Form2->DateEdit1->text()
+                                       + QStringLiteral(".ini2")),
+                       example().toUtf8()));
+    Form2->LoadRasp();
+    QVERIFY(!Form2->Rectangle3->isVisible());
+    QVERIFY(Form2->Rct_uch->isVisible());
 }
 
 QTEST_MAIN(TestTimetableWindow)
