@@ -129,12 +129,18 @@ QIcon programIcon()
     });
 }
 
-QPixmap panelButtonPicture(PanelButton kind, qreal ratio)
+QPixmap transparentPicture(const QSize &size, qreal ratio)
 {
-    const QSize size(105, 100);
     QPixmap picture(size * ratio);
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
+    return picture;
+}
+
+QPixmap panelButtonPicture(PanelButton kind, qreal ratio)
+{
+    const QSize size(105, 100);
+    QPixmap picture = transparentPicture(size, ratio);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

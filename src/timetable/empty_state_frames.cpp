@@ -1,14 +1,14 @@
 #include "timetable/empty_state_frames.h"
 
+#include "shell/pictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 QPixmap emptyStateFrame(int index, qreal ratio)
 {
     const QSize size(50, 115);
-    QPixmap frame(size * ratio);
-    frame.setDevicePixelRatio(ratio);
-    frame.fill(Qt::transparent);
+    QPixmap frame = transparentPicture(size, ratio);
     QPainter p(&frame);
     p.setRenderHint(QPainter::Antialiasing);
     // From -30 to +30 degrees across the frames, hanging from the top centre.
