@@ -1,5 +1,7 @@
 #include "shell/arrow_image.h"
 
+#include "shell/pictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,9 +13,7 @@ ArrowImage::ArrowImage(Direction direction, const QColor &color, QWidget *parent
     constexpr int width = 15;
     constexpr int height = 36;
     const qreal ratio = devicePixelRatioF();
-    QPixmap picture(QSize(width, height) * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
+    QPixmap picture = transparentPicture(QSize(width, height), ratio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath triangle;
