@@ -114,6 +114,7 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
     mus_pl2_kol = static_cast<int>(Memo1.size());
     nameControlsForAccessibility();
     wireSettingControls();
+    wireBellEditor();
 }
 
 TForm3::~TForm3() = default;

@@ -93,6 +93,15 @@ public:
     void ComboEnabl();
     void Pereschet_num_ur();
 
+    // The bell time editor (editor/bell_editor.cpp).
+    void sCombChange();
+    void LoadDen(int den);
+    void DenClick(int k);
+    void Image8Click();
+    void MenuItem1Click(QAction *item);
+    void Rectangle9Click();
+    int editorWeekday() const; // Label1's "1" .. "7"
+
     // The question inside the window: waits for "Да" or "Нет" while timers and windows go on.
     QFrame *Rct_soobDlg;
     QLabel *LabelSoob1; // the question
@@ -130,6 +139,9 @@ private:
         SettingCell randomCell, indexCell;
     };
     void wireSettingControls();
+    void wireBellEditor();
+    void gridIntoShema(int day);
+    void markUnsaved(bool unsaved);
     void showBellBoxes(bool bellsOn);
     void buildSoundBox(QGridLayout *settings);
     QGroupBox *buildOtherBox();

@@ -153,8 +153,11 @@ void TForm3::ListView2Click()
     if (!selected)
         return;
     combo_vibor = 0;
+    grid.denradbut[editorWeekday()]->setChecked(true);
     LoadShema(selected->text());
+    LoadDen(editorWeekday());
     combo_vibor = 1;
+    markUnsaved(false);
 }
 
 void TForm3::ComboEnabl()

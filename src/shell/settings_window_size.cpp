@@ -36,6 +36,9 @@ void TForm1::LoadOknoNastrojki(int skrit)
     const int today = Clock::now().date().dayOfWeek();
     Form3->Label1->setText(QString::number(today));
     Form3->grid.denradbut[today]->setChecked(true);
+    combo_vibor = 0;
+    Form3->LoadDen(today);
+    combo_vibor = 1;
     Form3->sLabelFX1->setText(QStringLiteral("сегодня ") + DenNed(today));
 
     Form2->hide();
