@@ -115,6 +115,7 @@ TForm3::TForm3(const PlayerFactory &makePlayer)
     nameControlsForAccessibility();
     wireSettingControls();
     wireBellEditor();
+    wireSchemeListEditing();
 }
 
 TForm3::~TForm3() = default;

@@ -102,6 +102,11 @@ public:
     void Rectangle9Click();
     int editorWeekday() const; // Label1's "1" .. "7"
 
+    // The scheme list in local mode (editor/scheme_list_editing.cpp).
+    void Image4Click();
+    void E1Click();
+    void MenuItem8Click(QAction *item); // "↑ выше" (tag -1) and "↓ ниже" (tag 1)
+
     // The question inside the window: waits for "Да" or "Нет" while timers and windows go on.
     QFrame *Rct_soobDlg;
     QLabel *LabelSoob1; // the question
@@ -140,6 +145,7 @@ private:
     };
     void wireSettingControls();
     void wireBellEditor();
+    void wireSchemeListEditing();
     void gridIntoShema(int day);
     void markUnsaved(bool unsaved);
     void showBellBoxes(bool bellsOn);

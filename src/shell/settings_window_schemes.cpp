@@ -152,6 +152,8 @@ void TForm3::ListView2Click()
     const QListWidgetItem *selected = sListView2->currentItem();
     if (!selected)
         return;
+    MenuItem8->setEnabled(sListView2->currentRow() > 0);
+    MenuItem9->setEnabled(sListView2->currentRow() < sListView2->count() - 1);
     combo_vibor = 0;
     grid.denradbut[editorWeekday()]->setChecked(true);
     LoadShema(selected->text());

@@ -11,7 +11,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -77,6 +80,10 @@ private Q_SLOTS:
     void weekdayPagesKeepUnsavedEntries();
     void copyingMondayOntoTuesdayRecalculates();
     void saveWritesTheWeekAndRunsTheFirstScheme();
+    void addKeepsListAndFileInStep_data();
+    void addKeepsListAndFileInStep();
+    void deleteAsksAndLeavesTheRest();
+    void moveKeepsTheSchemeInForce();
 
 private:
     std::unique_ptr<TempDataFolder> m_data;
@@ -195,6 +202,82 @@ void TestBellEditor::saveWritesTheWeekAndRunsTheFirstScheme()
     QCOMPARE(Form6->Label1->text(), QStringLiteral("Данные сохранены"));
     QVERIFY(!Form3->Rectangle9->font().bold());
     QCOMPARE(Form3->sListView2->currentItem()->text(), QStringLiteral("Второе"));
+}
+
+void TestBellEditor::addKeepsListAndFileInStep_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // empty: added
+    QTest::newRow("a new name, trimmed") << "  Сокращённое "
+                                         << "";
+    QTest::newRow("a name already there") << "Второе"
+                                          << "Такой расписание уже существует";
+    QTest::newRow("a name no file can have") << "a/b"
+                                             << "Недопустимое имя расписания";
+    QTest::newRow("the list file's own name") << "spisok"
+                                              << "Недопустимое имя расписания";
+}
+
+void TestBellEditor::addKeepsListAndFileInStep()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    Form3->sEdit6->setText(typed);
+    Form3->Image4Click();
+    const QStringList lines = m_data->readLines(QStringLiteral("local/spisok.ini"));
+    if (message.isEmpty()) {
+        QCOMPARE(Form3->sListView2->count(), 3);
+        QCOMPARE(lines.last(), QStringLiteral("Сокращённое"));
+        QCOMPARE(Form3->sListView2->currentItem()->text(), QStringLiteral("Сокращённое"));
+        QCOMPARE(m_data->readLines(QStringLiteral("local/Сокращённое.ini")), blankSchemeLines());
+        QVERIFY(Form3->sEdit6->text().isEmpty());
+    } else {
+        QCOMPARE(Form6->Label1->text(), message);
+        QCOMPARE(Form3->sListView2->count(), 2);
+    }
+}
+
+void TestBellEditor::deleteAsksAndLeavesTheRest()
+{
+    Form3->show();
+    Form3->sListView2->setCurrentRow(0);
+    QTimer::singleShot(100, Form3, [] { Form3->ButtonSoob2->click(); }); // "Нет"
+    Form3->E1Click();
+    QCOMPARE(Form3->sListView2->count(), 2);
+    QTimer::singleShot(100, Form3, [] {
+        QVERIFY(Form3->LabelSoob1->text().endsWith(QStringLiteral("Основное?")));
+        Form3->ButtonSoob1->click();
+    });
+    Form3->E1Click();
+    QCOMPARE(Form3->sListView2->count(), 1);
+    QVERIFY(!QFile::exists(m_data->path(QStringLiteral("local/Основное.ini"))));
+    QCOMPARE(m_data->readLines(QStringLiteral("local/spisok.ini")).mid(6),
+             QStringList { "Второе" });
+    QVERIFY(Form1->Timer2->isActive());
+    QCOMPARE(shem_num, 1);
+
+    QTimer::singleShot(100, Form3, [] { Form3->ButtonSoob1->click(); });
+    Form3->E1Click(); // the only scheme
+    QCOMPARE(Form3->sListView2->count(), 0);
+    QVERIFY(!Form1->Timer2->isActive());
+    QVERIFY(!Form3->sGroupBox6->isEnabled());
+    QVERIFY(!Form1->Label1->isVisibleTo(Form1));
+}
+
+void TestBellEditor::moveKeepsTheSchemeInForce()
+{
+    shem_num = 1; // "Основное" runs
+    Form3->sListView2->setCurrentRow(0);
+    QVERIFY(!Form3->MenuItem8->isEnabled()); // the first cannot go up
+    Form3->MenuItem8Click(Form3->MenuItem9); // down
+    QCOMPARE(m_data->readLines(QStringLiteral("local/spisok.ini")).mid(6),
+             QStringList({ "Второе", "Основное" }));
+    QCOMPARE(Form3->sListView2->currentRow(), 1);
+    QCOMPARE(shem_num, 2); // still "Основное"
+    QVERIFY(!Form3->MenuItem9->isEnabled());
+    Form3->sListView2->setCurrentItem(nullptr);
+    Form3->MenuItem8Click(Form3->MenuItem8); // nothing selected: nothing happens
+    QCOMPARE(Form3->sListView2->item(0)->text(), QStringLiteral("Второе"));
 }
 
 QTEST_MAIN(TestBellEditor)
