@@ -102,6 +102,10 @@ public:
     void Rectangle9Click();
     int editorWeekday() const; // Label1's "1" .. "7"
 
+    // Copying tables to the clipboard (timetable/table_copy.cpp).
+    void StrToClipboard(const QString &html);
+    void Image9Click(); // the bell times of the editor
+
     // The scheme list in local mode (editor/scheme_list_editing.cpp).
     void Image4Click();
     void E1Click();

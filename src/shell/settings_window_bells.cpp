@@ -80,6 +80,7 @@ QGroupBox *TForm3::buildBellScheduleBox()
     Image9->setGeometry(336, buttonsTop, 44, 28);
     Image9->setToolButtonStyle(Qt::ToolButtonIconOnly);
     Image9->setIcon(copyIcon());
+    connect(Image9, &QToolButton::clicked, this, &TForm3::Image9Click);
 
     auto *layout = new QHBoxLayout(box);
     layout->setContentsMargins(6, 4, 6, 4);

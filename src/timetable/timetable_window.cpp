@@ -111,6 +111,7 @@ TForm2::TForm2(QWidget *parent)
     Image9->setAccessibleName(Image9->toolTip());
     Image9->setGeometry(53, 5, 22, 22);
     Image9->setIcon(copyIcon());
+    connect(Image9, &QToolButton::clicked, this, &TForm2::Image9Click);
 
     Rct_rasp = new QWidget(this);
     Rct_rasp->setObjectName(QStringLiteral("Rct_rasp"));

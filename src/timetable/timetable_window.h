@@ -53,6 +53,7 @@ public:
     void SortCombo();
 
     void Image2Click(); // the free rooms of each lesson (free_rooms_query.cpp)
+    void Image9Click(); // the timetable to the clipboard (table_copy.cpp)
     // The canteen menu (menu_load.cpp).
     void LoadMenu();
     void TextInWeb(const QString &text);

@@ -10,17 +10,21 @@
 #include "support/windows_fixture.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 namespace {
@@ -84,6 +88,7 @@ private Q_SLOTS:
     void addKeepsListAndFileInStep();
     void deleteAsksAndLeavesTheRest();
     void moveKeepsTheSchemeInForce();
+    void copyIconPutsTheTableOnTheClipboard();
 
 private:
     std::unique_ptr<TempDataFolder> m_data;
@@ -278,6 +283,20 @@ void TestBellEditor::moveKeepsTheSchemeInForce()
     Form3->sListView2->setCurrentItem(nullptr);
     Form3->MenuItem8Click(Form3->MenuItem8); // nothing selected: nothing happens
     QCOMPARE(Form3->sListView2->item(0)->text(), QStringLiteral("Второе"));
+}
+
+void TestBellEditor::copyIconPutsTheTableOnTheClipboard()
+{
+    choose(1, 1, QStringLiteral("8"));
+    choose(1, 2, QStringLiteral("30"));
+    choose(1, 5, QStringLiteral("45"));
+    QTest::mouseClick(Form3->Image9, Qt::LeftButton);
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data->hasHtml());
+    QVERIFY(
+        data->html().contains(QStringLiteral("<td>1</td><td>8:30</td><td>9:15</td><td>45</td>")));
+    QCOMPARE(data->html().count(QStringLiteral("<tr>")), 11);
+    QVERIFY(data->text().contains(QStringLiteral("1\t8:30\t9:15\t45\t \n")));
 }
 
 QTEST_MAIN(TestBellEditor)

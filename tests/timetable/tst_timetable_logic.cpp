@@ -1,6 +1,7 @@
 // The timetable file as text: the header, the records, the field rules and the teacher keys,
 // and what is no timetable at all.
 #include "timetable/free_rooms.h"
+#include "timetable/html_clipboard.h"
 #include "timetable/timetable_file.h"
 
 #include <QFile>
@@ -30,6 +31,9 @@ private Q_SLOTS:
     void freeRoomsPerLesson();
     void roomList();
     void demoSchoolTimetableParses();
+    void clipboardPayloadByteForByte();
+    void bellTimesTableRows();
+    void timetableTableRowsAndCells();
 };
 
 void TestTimetableLogic::theExample()
@@ -205,6 +209,58 @@ void TestTimetableLogic::demoSchoolTimetableParses()
     }
     QVERIFY(twoRooms > 0);
     QVERIFY(twoTeachers > 0);
+}
+
+void TestTimetableLogic::clipboardPayloadByteForByte()
+{
+    const QByteArray empty = FormatHTMLClipboardHeader(QByteArray());
+    QCOMPARE(empty,
+             QByteArray("Version:0.9\r\nStartHTML:-1\r\nEndHTML:-1\r\n"
+                        "StartFragment:000081\r\nEndFragment:000083\r\n\r\n"));
+    QCOMPARE(empty.size(), 83);
+    const QByteArray html = QStringLiteral("<b>Звонки</b>").toUtf8(); // 6 letters, 12 bytes
+    const QByteArray payload = FormatHTMLClipboardHeader(html);
+    QCOMPARE(payload.size(), 81 + 7 + 12 + 2);
+    QVERIFY(payload.contains("EndFragment:000102\r\n"));
+    QCOMPARE(payload.mid(81, html.size()), html);
+    QVERIFY(payload.endsWith("</b>\r\n"));
+}
+
+void TestTimetableLogic::bellTimesTableRows()
+{
+    QList<QStringList> rows(10, QStringList(6, QStringLiteral(" ")));
+    rows[0] = QStringList { "8", "30", "9", "15", "45", "10" };
+    rows[1] = QStringList { " ", "15", " ", " ", "", "" };
+    const QString html = bellTimesTable(rows);
+    QCOMPARE(html.count(QStringLiteral("<tr>")), 11);
+    QVERIFY(html.startsWith(QStringLiteral(
+        "<table border=\"1\" style=\"border-collapse: collapse;\"><tr><td>№</td><td>Начало</td>"
+        "<td>Окончание</td><td>Длительность</td><td>Перемена</td></tr>")));
+    QVERIFY(html.contains(
+        QStringLiteral("<tr><td>1</td><td>8:30</td><td>9:15</td><td>45</td><td>10</td></tr>")));
+    QVERIFY(html.contains(
+        QStringLiteral("<tr><td>2</td><td> :15</td><td> </td><td> </td><td> </td></tr>")));
+    QVERIFY(html.endsWith(QStringLiteral("</table>")));
+    QVERIFY(plainTextOfTable(html).startsWith(
+        QStringLiteral("№\tНачало\tОкончание\tДлительность\tПеремена\n1\t8:30\t9:15\t45\t10\n")));
+}
+
+void TestTimetableLogic::timetableTableRowsAndCells()
+{
+    QList<QStringList> first(7, QStringList(21, QStringLiteral("Физика")));
+    QList<QStringList> second(7, QStringList(21, QStringLiteral("21")));
+    first[0][0] = QStringLiteral("№");
+    first[0][1] = QStringLiteral("5А");
+    first[3][0] = QStringLiteral("3");
+    first[2][2] = QStringLiteral("a<b & c");
+    const QString html = timetableTable(first, second);
+    QCOMPARE(html.count(QStringLiteral("<tr>")), 7);
+    QCOMPARE(html.count(QStringLiteral("</tr>")), 7);
+    QCOMPARE(html.count(QStringLiteral("<td>")), 7 * 21);
+    QVERIFY(html.contains(QStringLiteral("<tr><td><b>№</b><br></td><td><b>5А</b><br></td>")));
+    QVERIFY(html.contains(QStringLiteral("<td><b>3</b><br></td>")));
+    QVERIFY(html.contains(QStringLiteral("<td>Физика<br>21</td>")));
+    QVERIFY(html.contains(QStringLiteral("<td>a<b & c<br>21</td>"))); // unescaped
 }
 
 QTEST_GUILESS_MAIN(TestTimetableLogic)
