@@ -15,7 +15,10 @@
 #include "timetable/timetable_grid.h"
 #include "timetable/timetable_window.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QDateEdit>
 #include <QDir>
 #include <QLabel>
@@ -72,6 +75,7 @@ private Q_SLOTS:
     void freeRoomsOfEachLesson();
     void anotherDateLoadsThatDate();
     void statusPlateOnlyForTodayWithABellStatus();
+    void copyIconPutsTheTimetableOnTheClipboard();
 
 private:
     void publish(const QString &text);
@@ -317,6 +321,18 @@ void TestTimetableWindow::statusPlateOnlyForTodayWithABellStatus()
     Form2->LoadRasp();
     QVERIFY(!Form2->Rectangle3->isVisible());
     QVERIFY(Form2->Rct_uch->isVisible());
+}
+
+void TestTimetableWindow::copyIconPutsTheTimetableOnTheClipboard()
+{
+    publish(example());
+    Form2->LoadRasp();
+    Form2->Image9Click();
+    const QString html = QGuiApplication::clipboard()->mimeData()->html();
+    QCOMPARE(html.count(QStringLiteral("<tr>")), 3); // the header and two lessons
+    QVERIFY(html.contains(QStringLiteral("<tr><td><b>№</b><br></td><td><b>5А</b><br></td>")));
+    QVERIFY(html.contains(QStringLiteral("<td>Физика<br>21</td>")));
+    QCOMPARE(html.count(QStringLiteral("<td>")), 3 * 3);
 }
 
 QTEST_MAIN(TestTimetableWindow)
