@@ -7,12 +7,15 @@
 #include "schedule/single_instance.h"
 #include "shell/message_window.h"
 #include "shell/settings_window.h"
+#include "shell/side_panel.h"
+#include "shell/time_widget.h"
 #include "timetable/timetable_grid.h"
 #include "timetable/timetable_window.h"
 
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 
@@ -60,4 +63,8 @@ void startUp()
     fillVoiceLists();
     Form3->LoadSetting(); // ends by applying the stored mode, which loads the scheme list
     buildTimetableGrid();
+    // The strip's first status and placement at once, not at the timers' first second.
+    if (Form1->Timer2->isActive())
+        Form1->Soob();
+    Form4->Timer3Timer();
 }

@@ -449,6 +449,9 @@ void TestDesktopShell::startUpBringsEverythingUp()
     QCOMPARE(rasp.ur[3][0]->text(), QStringLiteral("3"));
     QVERIFY(Form7 && !Form7->isVisible());
     QVERIFY(!Form6->LabError->isVisible());
+    // The strip is placed and shows its first status as the sequence ends, not a second later.
+    QVERIFY(Form1->isVisible());
+    QVERIFY(Form1->Label1->text().startsWith(QStringLiteral("A\r\n")));
 }
 
 void TestDesktopShell::secondCopyOnlyShowsItsMessage()
