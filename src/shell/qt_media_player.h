@@ -1,4 +1,4 @@
-// The real media player: QMediaPlayer with its own audio output.
+// The real media player: QMediaPlayer with its own audio output, made at the first sound.
 #pragma once
 
 #include "schedule/media_player.h"
@@ -24,8 +24,11 @@ public:
     bool isPlaying() const override;
 
 private:
-    QMediaPlayer *m_player;
-    QAudioOutput *m_output;
+    QMediaPlayer *player();
+
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_output = nullptr;
+    double m_volume = 1.0; // kept until the output exists
 };
 
 std::unique_ptr<MediaPlayer> makeQtMediaPlayer();
