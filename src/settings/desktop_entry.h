@@ -3,8 +3,8 @@
 
 #include <QString>
 
-// [Desktop Entry] with Type=Application, Name, Exec (the program, quoted and escaped as the
-// desktop-entry specification requires), Path (the data folder) and Icon when one is given.
+// [Desktop Entry] with Type=Application, Name, Exec (the program in double quotes, with the
+// escapes desktop files use), Path (the data folder) and Icon when one is given.
 QString desktopEntry(const QString &name, const QString &program, const QString &workDir,
                      const QString &icon);
 
