@@ -139,10 +139,7 @@ void TForm3::Rectangle9Click()
     shem_num = 1;
     sListView2->setCurrentItem(sListView2->findItems(name, Qt::MatchExactly).value(0));
     ListView2Click();
-    Form1->LoadFile(sListView2->item(0)->text());
-    start_prog = 1;
-    star_status = 0;
-    Form1->Timer2->start();
+    Form1->startScheme(sListView2->item(0)->text());
     markUnsaved(false);
     Form6->Soob(QStringLiteral("Данные сохранены"), 0);
 }

@@ -3,6 +3,7 @@
 #include "shell/settings_window.h"
 
 #include "common/globals.h"
+#include "schedule/scheme_list.h"
 #include "schedule/scheme_name.h"
 #include "schedule/scheme_paths.h"
 #include "shell/message_window.h"
@@ -17,12 +18,6 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
-
-namespace {
-
-constexpr int kMaxSchemes = 10;
-
-} // namespace
 
 void TForm3::wireSchemeListEditing()
 {
@@ -89,10 +84,7 @@ void TForm3::E1Click()
     shem_num = 1;
     LoadShema(sListView2->item(0)->text());
     ListView2Click();
-    Form1->LoadFile(sListView2->item(0)->text());
-    start_prog = 1;
-    star_status = 0;
-    Form1->Timer2->start();
+    Form1->startScheme(sListView2->item(0)->text());
 }
 
 void TForm3::MenuItem8Click(QAction *item)

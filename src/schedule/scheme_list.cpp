@@ -5,7 +5,6 @@
 namespace {
 
 constexpr int kFirstNameLine = 7;
-constexpr int kMaxSchemes = 10;
 const QString kSeparator = QStringLiteral("---");
 
 } // namespace

@@ -5,8 +5,9 @@
 #include <QStringList>
 #include <array>
 
-// The lines of the file that are ever read: six header lines and ten names.
-inline constexpr int kSchemeListLines = 16;
+// At most ten schemes; the lines of the file that are ever read: six header lines and the names.
+inline constexpr int kMaxSchemes = 10;
+inline constexpr int kSchemeListLines = 6 + kMaxSchemes;
 
 struct SchemeList
 {

@@ -141,11 +141,8 @@ void TForm3::saveOnClose()
         // A list with no selection uses its first scheme.
         const int selected = qMax(sListView2->currentRow(), 0);
         shem_num = selected + 1;
-        Form1->LoadFile(sListView2->item(selected)->text());
         Form1->Label1->show();
-        start_prog = 1;
-        star_status = 0;
-        Form1->Timer2->start();
+        Form1->startScheme(sListView2->item(selected)->text());
     } else {
         Form1->hideArrows();
         static const QStringList linkTexts

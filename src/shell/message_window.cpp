@@ -5,7 +5,7 @@
 #include "shell/settings_window.h"
 #include "shell/side_panel.h"
 #include "shell/time_widget.h"
-#include "shell/window_on_top.h"
+#include "shell/window_placement.h"
 #include "timetable/timetable_window.h"
 
 #include <QCloseEvent>
@@ -68,8 +68,7 @@ void TForm6::Soob(const QString &text, int er)
         if (window && window->isVisible())
             setStayOnTop(window, false);
     }
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen(this);
     show();
     raise();
     activateWindow();

@@ -1,6 +1,7 @@
 // Showing the settings window in its two sizes: full with every setting, compact with only the
 // bell schedule box.
 #include "shell/time_widget.h"
+#include "shell/window_placement.h"
 
 #include "common/clock.h"
 #include "common/globals.h"
@@ -42,8 +43,7 @@ void TForm1::LoadOknoNastrojki(int skrit)
     Form3->sLabelFX1->setText(QStringLiteral("сегодня ") + DenNed(today));
 
     Form2->hide();
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        Form3->move(screen->geometry().center() - Form3->rect().center());
+    centreOnScreen(Form3);
     Form3->show();
     Form3->raise();
     Form3->activateWindow();

@@ -185,6 +185,14 @@ void TForm1::LoadFile(const QString &im)
     start_prog = 1;
 }
 
+void TForm1::startScheme(const QString &im)
+{
+    LoadFile(im);
+    start_prog = 1;
+    star_status = 0;
+    Timer2->start();
+}
+
 void TForm1::hideArrows()
 {
     for (ArrowImage *arrow : { Image1, Image2, Image3, Image4 })

@@ -41,6 +41,8 @@ public:
     void Image1Click();
     void Image2Click();
     void LoadFile(const QString &im);
+    // Brings scheme `im` into force and starts the tick; its first status is taken silently.
+    void startScheme(const QString &im);
 
     void MenuVCL(); // one click handler for the tray menu entries
     void TrayDblClick(); // the full settings window

@@ -104,8 +104,10 @@ void TForm1::PopupVCLClose()
     Form4->Timer3->start();
 }
 
-// Today's timetable: the areas hidden until the load decides which to show.
-void TForm1::ClickRasp()
+namespace {
+
+// The timetable window set to today with its areas hidden, until a load decides what to show.
+void prepareForToday()
 {
     dat_vibor = 0;
     Form2->DateEdit1->setDate(Clock::now().date());
@@ -113,18 +115,19 @@ void TForm1::ClickRasp()
     Form7->hide();
     for (QWidget *area : { Form2->Rct_rasp, Form2->Rct_menu, Form2->Rct_osh, Form2->Rct_uch })
         area->hide();
+}
+
+} // namespace
+
+void TForm1::ClickRasp()
+{
+    prepareForToday();
     Form2->LoadRasp();
 }
 
-// Today's canteen menu.
 void TForm1::ClickMenu()
 {
-    dat_vibor = 0;
-    Form2->DateEdit1->setDate(Clock::now().date());
-    dat_vibor = 1;
-    Form7->hide();
-    for (QWidget *area : { Form2->Rct_rasp, Form2->Rct_menu, Form2->Rct_osh, Form2->Rct_uch,
-                           static_cast<QWidget *>(Form2->Rectangle3) })
-        area->hide();
+    prepareForToday();
+    Form2->Rectangle3->hide();
     Form2->LoadMenu();
 }

@@ -1,5 +1,6 @@
 #include "timetable/free_rooms_window.h"
 
+#include "shell/window_placement.h"
 #include "timetable/timetable_window.h"
 
 #include <QCloseEvent>
@@ -59,8 +60,7 @@ void TForm7::showFreeRooms(const QStringList &perLesson, int roomsColumnWidth)
     }
     StringGrid3->setColumnWidth(1, roomsColumnWidth);
     resize(kLessonColumnWidth + roomsColumnWidth + 53, height());
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen(this);
     Form2->hide();
     show();
     raise();

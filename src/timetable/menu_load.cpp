@@ -1,5 +1,6 @@
 // The canteen menu of the chosen date: the school server's HTML page in the web view, or the
 // empty state when the server says there is no menu.
+#include "shell/window_placement.h"
 #include "timetable/timetable_window.h"
 
 #include "common/globals.h"
@@ -37,7 +38,7 @@ void TForm2::LoadMenu()
         Rct_osh->hide();
         TextInWeb(body);
         resize(480, 700);
-        centreOnScreen();
+        centreOnScreen(this);
     }
     show();
     raise();

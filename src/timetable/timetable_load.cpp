@@ -1,5 +1,6 @@
 // Loading the timetable of the chosen date from the school server into the grid, which grows
 // for a larger timetable and remembers its size, and into the teacher list.
+#include "shell/window_placement.h"
 #include "timetable/timetable_window.h"
 
 #include "common/globals.h"
@@ -41,19 +42,15 @@ void growGrid(TForm2 *window, int lessons, int classes)
     }
 }
 
-// The cells of the timetable shown with their normal colours and no hint; the rest hidden.
+// The cells of the timetable shown without a hint; the rest hidden. Their colours come from
+// the highlight's reset that follows.
 void showCellsOf(int lessons, int classes)
 {
     for (int i = 0; i <= max_ur; ++i) {
         for (int j = 0; j <= klass; ++j) {
             CellPlate *cell = rasp.rct[i][j];
-            const bool used = j <= classes && i <= lessons;
-            cell->setVisible(used);
-            if (!used)
-                continue;
+            cell->setVisible(j <= classes && i <= lessons);
             cell->setToolTip(QString());
-            if (i >= 1 && j >= 1)
-                cell->setColours(Qt::white, QColor(0xFF0061B0u));
         }
     }
 }
@@ -90,7 +87,7 @@ void TForm2::LoadRasp()
     if (!timetable) {
         showEmptyState(Rct_rasp);
         Rectangle3->hide();
-        centreOnScreen();
+        centreOnScreen(this);
     } else {
         Timer1->stop();
         combo_vibor = 0;
@@ -110,7 +107,7 @@ void TForm2::LoadRasp()
         combo_vibor = 1;
         resize(width(), Rct_top->height() + kol_ur * h + 85);
         ShirColon();
-        centreOnScreen();
+        centreOnScreen(this);
         const bool today = date
             == DateEdit1->locale().toString(QDate::currentDate(), DateEdit1->displayFormat());
         Rectangle3->setVisible(Rectangle3->property("tag").toInt() == 1 && today);
@@ -131,20 +128,26 @@ void TForm2::LoadRasp()
     KoordPlashek();
 }
 
-void TForm2::DobVCombo(const QString &s)
+// The teacher list's items after "(не выбран)", under the rules of the timetable file.
+QStringList TForm2::teacherItems() const
 {
     QStringList names;
     for (int i = 1; i < ComboBox1->count(); ++i)
         names << ComboBox1->itemText(i);
-    if (!names.contains(s, Qt::CaseSensitive))
+    return names;
+}
+
+void TForm2::DobVCombo(const QString &s)
+{
+    QStringList names = teacherItems();
+    addTeacherOnce(names, s);
+    if (names.size() == ComboBox1->count()) // one more than the items after item 0
         ComboBox1->addItem(s);
 }
 
 void TForm2::SortCombo()
 {
-    QStringList names;
-    for (int i = 1; i < ComboBox1->count(); ++i)
-        names << ComboBox1->itemText(i);
+    QStringList names = teacherItems();
     sortTeachers(names);
     for (int i = 1; i < ComboBox1->count(); ++i)
         ComboBox1->setItemText(i, names[i - 1]);

@@ -2,6 +2,7 @@
 
 #include "common/globals.h"
 #include "shell/pictures.h"
+#include "shell/window_placement.h"
 #include "timetable/empty_state_frames.h"
 #include "timetable/free_rooms_window.h"
 #include "timetable/menu_view.h"
@@ -213,13 +214,6 @@ void TForm2::KoordPlashek()
     Rectangle3->move(232, 0);
     Rct_prosl_4->move(512, 0);
     Rectangle5->move(522, 0);
-}
-
-void TForm2::centreOnScreen()
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move((screen->geometry().width() - width()) / 2,
-             (screen->geometry().height() - height()) / 2);
 }
 
 void TForm2::closeEvent(QCloseEvent *event)

@@ -71,8 +71,8 @@ protected:
 
 private:
     QWidget *cellArea() const;
+    QStringList teacherItems() const;
     std::unique_ptr<MenuView> m_menuView; // made the first time a menu is shown
-    void centreOnScreen();
 };
 
 extern TForm2 *Form2;
