@@ -99,13 +99,11 @@ void TForm3::wireSettingControls()
             if (!ok)
                 return; // a stored index that is no number stops the handler before its write
             choice.list->setCurrentIndex(index);
-            choice.list->setEnabled(choice.list->count() > 0);
-            choice.listen->setEnabled(choice.list->count() > 0);
+            choice.enable(true);
             writeSetting(choice.randomCell, QStringLiteral("0"));
         });
         connect(choice.random, &QRadioButton::clicked, this, [choice] {
-            choice.list->setEnabled(false);
-            choice.listen->setEnabled(false);
+            choice.enable(false);
             writeSetting(choice.randomCell, QStringLiteral("1"));
         });
         connect(choice.list, &QComboBox::currentIndexChanged, this, [choice](int index) {
@@ -116,6 +114,13 @@ void TForm3::wireSettingControls()
     connect(Rectangle7, &QPushButton::clicked, this, [] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(inDataFolder(QStringLiteral("music"))));
     });
+}
+
+void TForm3::SoundChoice::enable(bool chosenSound) const
+{
+    const bool usable = chosenSound && list->count() > 0;
+    list->setEnabled(usable);
+    listen->setEnabled(usable);
 }
 
 void TForm3::showBellBoxes(bool bellsOn)

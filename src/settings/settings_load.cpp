@@ -120,8 +120,7 @@ void TForm3::loadSoundChoice(const SoundChoice &choice)
 {
     if (readFlag(choice.randomCell)) {
         choice.random->setChecked(true);
-        choice.list->setEnabled(false);
-        choice.listen->setEnabled(false);
+        choice.enable(false);
         return; // the index is never read, so a bad one does no harm
     }
     bool ok = false;
@@ -137,8 +136,7 @@ void TForm3::loadSoundChoice(const SoundChoice &choice)
     } else
         writeSetting(choice.indexCell, QString::number(choice.list->currentIndex()));
     choice.chosen->setChecked(true);
-    choice.list->setEnabled(choice.list->count() > 0);
-    choice.listen->setEnabled(choice.list->count() > 0);
+    choice.enable(true);
 }
 
 // The timetable grid's remembered size, back to 17 by 6 at the first start more than 60 days

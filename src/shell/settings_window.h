@@ -146,6 +146,8 @@ private:
         QComboBox *list;
         QToolButton *listen;
         SettingCell randomCell, indexCell;
+        // The list and its listen picture: usable only when chosen and holding a file.
+        void enable(bool chosenSound) const;
     };
     void wireSettingControls();
     void wireBellEditor();
